@@ -1,0 +1,21 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+/** One piece of advice: its text, its tag ids (distinct, in the order added) and the favourite mark. */
+class AdviceItem
+{
+public:
+    juce::String text;
+    juce::Array<int> tags;
+    bool favourite = false;
+
+    /** Adds the tag unless the item holds it already. */
+    void addTag (int tagId) { tags.addIfNotAlreadyThere (tagId); }
+
+    /** Each id in decimal followed by a comma ("2,406,"); empty for no tag. */
+    juce::String getTagsString() const;
+
+    /** Replaces the tags from their comma-terminated text; text after the last comma is ignored. */
+    void setTagsFromString (const juce::String& tagsText);
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "AdviceItem.h"
+
+#include <juce_graphics/juce_graphics.h>
+
+class TagCatalogue;
+
+/**
+    A named, coloured collection of advice in one language, kept in one .kbs file.
+
+    Index-based accessors given an index outside the item list act on nothing and
+    return an empty value.
+*/
+class AdviceSet
+{
+public:
+    explicit AdviceSet (const TagCatalogue* catalogue);
+
+    const juce::String& getName() const noexcept { return name; }
+    void setName (const juce::String& newName) { name = newName; }
+    const juce::String& getDescription() const noexcept { return description; }
+    void setDescription (const juce::String& newDescription) { description = newDescription; }
+    const juce::String& getAuthor() const noexcept { return author; }
+    void setAuthor (const juce::String& newAuthor) { author = newAuthor; }
+    int getLanguage() const noexcept { return language; }
+    void setLanguage (int newLanguage) noexcept { language = newLanguage; }
+    juce::Colour getColour() const noexcept { return colour; }
+    void setColour (juce::Colour newColour) noexcept { colour = newColour; }
+    const juce::File& getFile() const noexcept { return file; }
+    void setFile (const juce::File& newFile) { file = newFile; }
+    int getReadMode() const noexcept { return readMode; }
+
+    int getNumItems() const noexcept { return items.size(); }
+    void addItem();
+    void removeItem (int index);
+
+    juce::String getItemText (int index) const;
+    void setItemText (int index, const juce::String& text);
+    bool isItemFavourite (int index) const;
+    void setItemFavourite (int index, bool shouldBeFavourite);
+    bool itemHasTag (int index, int tagId) const;
+    int getItemNumTags (int index) const;
+    /** Adds tag 1 ("Kindlebrook") unless present; every advice the editor creates gets it. */
+    void addDefaultTag (int index);
+    juce::String getItemTagsString (int index) const;
+    void setItemTagsFromString (int index, const juce::String& tagsText);
+    /** Maps the legacy codes of a comma-terminated list to tag ids through the catalogue. */
+    void setItemTagsFromCodes (int index, const juce::String& codesText);
+    /** Copies text and tags (not the favourite mark) from one item to another. */
+    void copyItem (int sourceIndex, int targetIndex);
+    /** Sorts the items by text, comparing character codes. */
+    void sortItems();
+
+    /** Reads the set's file in the current format: mode 1 the header only, mode 2 everything. */
+    void readFromFile (int mode);
+    /** Reads the set's file in the older format: mode 1 the header only, mode 2 everything. */
+    void readLegacyFromFile (int mode);
+    /** Writes the whole set to its file (UTF-16LE with BOM, CR LF); true when the file was written. */
+    bool writeToFile() const;
+    /** The whole text the writer stores, with "\n" line ends. */
+    juce::String createFileText() const;
+
+    /** 0 not a set file, 1 older format, 2 current format. */
+    static int getSetFileKind (const juce::File& file);
+
+    /** The first line of every set file in the current format. */
+    static const char* const fileHeader;
+
+private:
+    AdviceItem* getItem (int index) const noexcept { return items[index]; }
+
+    const TagCatalogue* catalogue;
+    juce::String name, description, author;
+    juce::File file;
+    int language = 0;
+    juce::Colour colour;
+    int readMode = 0;
+    juce::OwnedArray<AdviceItem> items;
+
+    JUCE_DECLARE_NON_COPYABLE (AdviceSet)
+};

@@ -1,0 +1,76 @@
+#include "TestSupport.h"
+
+namespace kbtest
+{
+TempFolder::TempFolder()
+    : folder (juce::File::createTempFile ("kbtest"))
+{
+    folder.createDirectory();
+}
+
+TempFolder::~TempFolder()
+{
+    folder.deleteRecursively();
+}
+
+bool pumpUntil (std::function<bool()> condition, int timeoutMs)
+{
+    auto* mm = juce::MessageManager::getInstance();
+    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() >= end)
+            return condition();
+
+        mm->runDispatchLoopUntil (5);
+    }
+
+    return true;
+}
+
+void pumpMessages (int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+juce::File getFixture (const juce::String& name)
+{
+    return juce::File (KB_FIXTURES_DIR).getChildFile (name);
+}
+
+juce::File getBundledDataFolder()
+{
+    return juce::File (KB_DATA_DIR);
+}
+
+juce::Image renderComponent (juce::Component& component)
+{
+    juce::Image image (juce::Image::ARGB, juce::jmax (1, component.getWidth()), juce::jmax (1, component.getHeight()), true);
+    juce::Graphics g (image);
+    component.paintEntireComponent (g, true);
+    return image;
+}
+
+juce::File saveForViewing (const juce::Image& image, const juce::String& name)
+{
+    auto folder = juce::File (KB_TEST_OUTPUT_DIR);
+    folder.createDirectory();
+    auto file = folder.getChildFile (name.endsWith (".png") ? name : name + ".png");
+    file.deleteFile();
+
+    juce::FileOutputStream out (file);
+    juce::PNGImageFormat png;
+    if (out.openedOk())
+        png.writeImageToStream (image, out);
+
+    return file;
+}
+
+bool coloursClose (juce::Colour a, juce::Colour b, int tolerance)
+{
+    auto near = [tolerance] (int x, int y) { return std::abs (x - y) <= tolerance; };
+    return near (a.getRed(), b.getRed()) && near (a.getGreen(), b.getGreen())
+        && near (a.getBlue(), b.getBlue()) && near (a.getAlpha(), b.getAlpha());
+}
+} // namespace kbtest
