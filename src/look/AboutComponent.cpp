@@ -1,0 +1,114 @@
+#include "AboutComponent.h"
+
+const char* const AboutComponent::linkAddresses[4] = { "https://kindlebrook.org/",
+                                                       "https://kindlebrook.org/sets/",
+                                                       "https://kindlebrook.org/idea/",
+                                                       "https://kindlebrook.org/source/" };
+
+namespace
+{
+juce::Font getLinkFont()
+{
+    return juce::Font ("Verdana", 14.0f, juce::Font::plain);
+}
+
+juce::HyperlinkButton* makeLink (const char* address)
+{
+    // The address is both what the user reads and what a click opens.
+    auto* link = new juce::HyperlinkButton (address, juce::URL (address));
+    link->setFont (getLinkFont(), false, juce::Justification::centredLeft);
+    return link;
+}
+
+// A row narrower than its address would cut it short with an ellipsis, and the
+// user would not see where the link leads: such a row grows to the right instead.
+void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
+{
+    const int textWidth = getLinkFont().getStringWidth (link.getButtonText()) + 6;
+    link.setBounds (x, y, juce::jmax (width, textWidth), 24);
+}
+
+// Dims the main screen, which still shows faintly through; the options panel paints the same.
+void paintOverlayBackground (juce::Graphics& g, int width, int height)
+{
+    g.fillAll (juce::Colours::black.withAlpha (0.95f));
+
+    g.setColour (juce::Colours::darkgrey.withMultipliedBrightness (0.25f).withAlpha (0.9f));
+    const int numLines = (height - 30) / 5;
+
+    for (int i = 0; i < numLines; ++i)
+        g.drawHorizontalLine (15 + i * (height - 30) / numLines, 15.0f, (float) (width - 15));
+
+    g.setColour (juce::Colour (0xff808080));
+    g.drawRect (15, 15, width - 30, height - 30, 1);
+}
+} // namespace
+
+AboutComponent::AboutComponent()
+{
+    firstLink = makeLink (linkAddresses[0]);
+    addAndMakeVisible (firstLink);
+    secondLink = makeLink (linkAddresses[1]);
+    addAndMakeVisible (secondLink);
+    thirdLink = makeLink (linkAddresses[2]);
+    addAndMakeVisible (thirdLink);
+    fourthLink = makeLink (linkAddresses[3]);
+    addAndMakeVisible (fourthLink);
+}
+
+AboutComponent::~AboutComponent()
+{
+    deleteAllChildren();
+}
+
+juce::String AboutComponent::getCreditsText (int language)
+{
+    if (language == 0)
+        return juce::String (juce::CharPointer_UTF8 (
+            "Kindlebrook V1, développé en 2026 par les contributeurs de Kindlebrook avec le "
+            "framework JUCE. C'est un logiciel libre, sous licence GNU GPL version 3 ou ultérieure."
+            "\n\n"
+            "L'idée vient des consignes créatives et des méthodes d'écriture de chansons qui aident "
+            "à sortir de la page blanche, ainsi que des premiers prototypes de ce concept."
+            "\n\n"
+            "Merci aux auteurs du framework JUCE, à tous ceux qui ont testé le logiciel ou soutenu "
+            "le concept, et à tous ceux qui ont créé et partagé des sets de conseils."
+            "\n\n"
+            "Plus d'infos sur :"));
+
+    return "Kindlebrook V1, developed in 2026 by the Kindlebrook contributors with the JUCE "
+           "framework. It is free software, licensed under the GNU GPL version 3 or later."
+           "\n\n"
+           "The idea comes from creative prompts and songwriting methods that help past a blank "
+           "page, and from early prototypes of this concept."
+           "\n\n"
+           "Thanks to the makers of the JUCE framework, to everybody who tested the software or "
+           "supported the concept, and to everybody who created and shared advice sets."
+           "\n\n"
+           "More information is available on:";
+}
+
+//==============================================================================
+void AboutComponent::mouseDown (const juce::MouseEvent&)
+{
+    sendActionMessage ("AboutExit");
+}
+
+void AboutComponent::paint (juce::Graphics& g)
+{
+    paintOverlayBackground (g, getWidth(), getHeight());
+
+    g.setFont (juce::Font ("Verdana", 14.0f, juce::Font::plain));
+    g.setColour (juce::Colour (0xffffffff));
+    g.drawMultiLineText (getCreditsText (language), 50, 40, getWidth() - 100, juce::Justification::left);
+}
+
+void AboutComponent::resized()
+{
+    const int w = getWidth();
+
+    placeLink (*firstLink, 50, 240, (w - 100) / 2 + 50);
+    placeLink (*secondLink, 50, 255, (w - 100) / 3 + 50);
+    placeLink (*thirdLink, 50, 270, (w - 100) / 2 + 50);
+    placeLink (*fourthLink, 50, 285, (w - 100) / 4 + 30);
+}
