@@ -9,7 +9,8 @@ KB_PACKAGES=(
     cmake ninja-build g++ pkg-config
     juce-modules-source
     libgtest-dev libbenchmark-dev
-    xvfb xdotool imagemagick xclip x11-utils xauth
+    fonts-dejavu-core
+    xvfb xdotool imagemagick xclip x11-utils xauth openbox wmctrl
 )
 
 kb_ensure_packages()

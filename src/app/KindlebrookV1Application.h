@@ -1,0 +1,22 @@
+#pragma once
+
+#include "MainAppWindow.h"
+
+/** The application object: creates the main window at start-up and deletes it at shut-down. */
+class KindlebrookV1Application : public juce::JUCEApplication
+{
+public:
+    KindlebrookV1Application() = default;
+    ~KindlebrookV1Application() override;
+
+    const juce::String getApplicationName() override;
+    const juce::String getApplicationVersion() override;
+    bool moreThanOneInstanceAllowed() override;
+    void initialise (const juce::String& commandLine) override;
+    void shutdown() override;
+    void anotherInstanceStarted (const juce::String& commandLine) override;
+    void systemRequestedQuit() override;
+
+private:
+    std::unique_ptr<MainAppWindow> mainWindow;
+};

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "ShuffleBag.h"
+#include "advice/SetLibrary.h"
+#include "advice/TagCatalogue.h"
+#include "look/CustomLookAndFeel.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+
+class SpecialButton;
+class AboutComponent;
+class OptionsComponent;
+
+/**
+    The main screen and the hub of the program: it shows one advice inside a ring
+    in its set's colour, carries the menu, favourite and new-advice buttons, holds
+    the user's settings, and lays the panels over itself when asked.
+*/
+class MainComponent : public juce::Component,
+                      public juce::Button::Listener,
+                      public juce::ActionListener,
+                      public juce::KeyListener,
+                      public juce::MultiTimer
+{
+public:
+    /** The program's main screen, with its settings and data folder beside the executable. */
+    MainComponent();
+    /** The same with another folder standing for the executable's (tests use this). */
+    explicit MainComponent (const juce::File& folderStandingForTheExecutables);
+    ~MainComponent() override;
+
+    /** False only when an open set editor refuses to close. */
+    bool isReadyToQuit();
+
+    void paint (juce::Graphics&) override;
+    void resized() override;
+    bool keyPressed (const juce::KeyPress&) override;
+    bool keyPressed (const juce::KeyPress&, juce::Component* originatingComponent) override;
+    void buttonClicked (juce::Button*) override;
+    void actionListenerCallback (const juce::String& message) override;
+    void timerCallback (int timerID) override;
+
+    // Selection and display
+    void refreshPool();
+    void showAdvice (int index, bool fade);
+    void startColourFade (juce::Colour target);
+    void toggleFavourite();
+
+    // Settings
+    void loadSettings();
+    void saveSettings() const;
+    juce::File getSettingsFile() const;
+
+    // Menu
+    void showMenu();
+    juce::PopupMenu buildMenu() const;
+    void handleMenuResult (int result);
+
+    static const char* const webPageAddress;
+    static const char* const downloadPageAddress;
+
+    /** Tests and the e2e harness read what the user sees through these. */
+    juce::String getSetNameText() const;
+    juce::String getAdviceText() const;
+    juce::String getAuthorText() const;
+    int getCurrentIndex() const noexcept { return currentIndex; }
+    juce::Colour getCurrentColour() const noexcept { return currentColour; }
+    SpecialButton& getFavouriteButton() const noexcept { return *favoriteButton; }
+    SpecialButton& getNewAdviceButton() const noexcept { return *newAdviceButton; }
+    SpecialButton& getMenuButton() const noexcept { return *menuButton; }
+    SetLibrary& getSetLibrary() const noexcept { return *setLibrary; }
+    TagCatalogue& getTagCatalogue() noexcept { return tagCatalogue; }
+    AboutComponent* getAboutPanel() const noexcept { return aboutPanel; }
+    OptionsComponent* getOptionsPanel() const noexcept { return optionsPanel; }
+
+    int getLanguage() const noexcept { return Language; }
+    int getLanguageSet() const noexcept { return LanguageSet; }
+    const juce::String& getSets() const noexcept { return Sets; }
+    int getTags() const noexcept { return Tags; }
+    bool getLookForFavorites() const noexcept { return LookForFavorites; }
+    int getTimerPeriod() const noexcept { return Timer; }
+
+    /** Where problems the user must know about go; an asynchronous alert box by default. */
+    std::function<void (const juce::String& title, const juce::String& message)> onProblem;
+
+    /** Opens a web page; the default browser by default (tests replace it). */
+    std::function<void (const juce::String& address)> onOpenWebPage;
+
+private:
+    void restartAutomaticAdvice();
+    bool isAnyPanelVisible() const;
+    juce::String choose (const char* french, const char* english) const;
+    void setButtonsColour (juce::Colour colour);
+
+    juce::File baseFolder;
+
+    CustomLookAndFeel customLookAndFeel;
+    juce::Label* setNameLabel = nullptr;
+    juce::Label* adviceLabel = nullptr;
+    juce::Label* authorLabel = nullptr;
+    SpecialButton* newAdviceButton = nullptr;
+    SpecialButton* menuButton = nullptr;
+    SpecialButton* favoriteButton = nullptr;
+    AboutComponent* aboutPanel = nullptr;
+    OptionsComponent* optionsPanel = nullptr;
+    TagCatalogue tagCatalogue;
+    SetLibrary* setLibrary = nullptr;
+    ShuffleBag shuffleBag;
+    juce::Colour currentColour, fadeFromColour, fadeToColour;
+    int fadeStep = 0;
+
+    // The settings, named as their keys in the settings file.
+    int Language = 1;
+    int LanguageSet = -1;
+    juce::String Sets;
+    int Tags = -1;
+    bool LookForFavorites = false;
+    int Timer = 0;
+
+    int currentIndex = -1;
+    int lastItem = -1;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
+};

@@ -1,0 +1,138 @@
+# Shared by the end-to-end tests: each test runs the real program, copied with its
+# data folder into a fresh work folder (no settings file), on its own virtual display.
+# Usage in a test: source e2e.sh "$@"   (arguments: program path, work folder)
+set -uo pipefail
+
+E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$E2E_DIR/xsession.sh"
+
+KB_SOURCE_APP="$1"
+KB_WORK="$2"
+KB_PROGRAM="$KB_WORK/Kindlebrook"
+KB_SETTINGS="$KB_WORK/Kindlebrook.ini"
+KB_DATA="$KB_WORK/data"
+
+rm -rf "$KB_WORK"
+mkdir -p "$KB_WORK"
+cp "$KB_SOURCE_APP" "$KB_PROGRAM"
+cp -r "$(dirname "$KB_SOURCE_APP")/data" "$KB_DATA"
+
+kb_start_display || exit 1
+trap kb_stop_display EXIT
+
+E2E_FAILURES=0
+
+fail()
+{
+    echo "FAIL: $*" >&2
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+}
+
+check()
+{
+    local what="$1"
+    shift
+    if "$@"; then echo "ok: $what"; else fail "$what"; fi
+}
+
+finish()
+{
+    if [ "$E2E_FAILURES" -eq 0 ]; then
+        echo "1 passed, 0 failed"
+        exit 0
+    fi
+    echo "0 passed, 1 failed ($E2E_FAILURES checks)"
+    exit 1
+}
+
+# Starts the program from the work folder and waits for its window.
+start_program()
+{
+    kb_start_app "$KB_PROGRAM"
+    kb_wait_for_window || { fail "the window did not appear"; finish; }
+    xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
+    sleep 0.3
+}
+
+# Clicks at a point of the window's client area.
+click_at()
+{
+    xdotool mousemove --window "$KB_WINDOW" "$1" "$2" click 1
+}
+
+click_menu_button() { click_at 41 322; }
+click_new_advice() { click_at 466 322; }
+click_favourite() { click_at 414 322; }
+
+# The menu opens under the mouse; its entries are reached with the keyboard as a user can.
+# Entries from the top: Options, Timer, Sets edition, To get more sets, Help, Copy, About.
+choose_menu_entry()
+{
+    local downs="$1"
+    click_menu_button
+    wait_for_popup || { fail "the menu did not open"; return 1; }
+    local i
+    for i in $(seq 1 "$downs"); do xdotool key Down; done
+    xdotool key Return
+    sleep 0.2
+}
+
+# True once a popup window (the menu) is mapped over the program's window.
+wait_for_popup()
+{
+    local i
+    for i in $(seq 1 50); do
+        [ "$(xdotool search --onlyvisible --pid "$KB_APP_PID" 2>/dev/null | wc -l)" -gt 1 ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Prints the advice shown, read the way a user can: "Copy the current advice" and the clipboard.
+read_advice()
+{
+    printf '' | xclip -selection clipboard -i
+    choose_menu_entry 6 || return 1
+    local i text
+    for i in $(seq 1 30); do
+        text=$(timeout 2 xclip -selection clipboard -o 2>/dev/null)
+        [ -n "$text" ] && { printf '%s\n' "$text"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# The set file (in the work folder's data) that holds an advice text.
+set_file_of()
+{
+    local text="$1" f
+    for f in "$KB_DATA"/*.kbs; do
+        if file_text "$f" | grep -xF "Item=$text;" >/dev/null; then
+            echo "$f"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# A set file's text as UTF-8 with LF line ends, whichever form it is stored in.
+file_text()
+{
+    if [ "$(head -c 2 "$1" | od -An -tx1 | tr -d ' ')" = "fffe" ]; then
+        tail -c +3 "$1" | iconv -f UTF-16LE -t UTF-8 | tr -d '\r'
+    else
+        tr -d '\r' < "$1"
+    fi
+}
+
+# The colour of a pixel of a screenshot, as "r,g,b".
+pixel_rgb()
+{
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# The "Colour=r,g,b" of a set file.
+set_colour()
+{
+    file_text "$1" | sed -n 's/^Colour=\([0-9]*,[0-9]*,[0-9]*\);$/\1/p'
+}

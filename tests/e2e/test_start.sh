@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# First start: the window, the settings file with the start values, the ring in the advice's set colour.
+source "$(dirname "$0")/e2e.sh" "$@"
+
+start_program
+
+check "the window is titled Kindlebrook" test "$(xdotool getwindowname "$KB_WINDOW")" = "Kindlebrook"
+geometry=$(xdotool getwindowgeometry "$KB_WINDOW" | sed -n 's/.*Geometry: //p')
+check "the client area is 500x350 (got $geometry)" test "$geometry" = "500x350"
+
+expected=$'Kindlebrook V1 - Init Data File\nLanguage=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=-1;\nLookForFavorites=false;\nTimer=0;'
+check "the settings file holds the eight start lines" test "$(file_text "$KB_SETTINGS")" = "$expected"
+check "the settings file is UTF-16 with a byte-order mark" test "$(head -c 2 "$KB_SETTINGS" | od -An -tx1 | tr -d ' ')" = "fffe"
+
+kb_screenshot "$KB_WORK/start.png"
+advice=$(read_advice)
+check "an advice is shown" test -n "$advice"
+set_file=$(set_file_of "$advice")
+check "the advice comes from a bundled set" test -n "$set_file"
+
+colour=$(set_colour "$set_file")
+ring=$(pixel_rgb "$KB_WORK/start.png" 250 50)
+check "the ring ($ring) has the colour of the advice's set ($colour)" test "$ring" = "$colour"
+check "the background is black" test "$(pixel_rgb "$KB_WORK/start.png" 5 5)" = "0,0,0"
+
+check "the program closes when asked" kb_close_app
+finish

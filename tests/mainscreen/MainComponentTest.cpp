@@ -1,0 +1,455 @@
+#include "TestSupport.h"
+#include "mainscreen/MainComponent.h"
+#include "mainscreen/ShuffleBag.h"
+#include "widgets/SpecialButton.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+juce::String setFileText (const juce::String& name, int language, juce::Colour colour, const juce::StringArray& items)
+{
+    juce::String text;
+    text << "KindlebrookV1 - Set file\n\nName=" << name << ";\nDescription=About " << name
+         << ";\nAuthor=Author of " << name << ";\nLanguage=" << language << ";\nColour="
+         << (int) colour.getRed() << "," << (int) colour.getGreen() << "," << (int) colour.getBlue() << ";\n\n";
+
+    for (auto& item : items)
+        text << "Item=" << item << ";\nFavorite=false;\nTags=2,406,;\n\n";
+
+    return text;
+}
+
+/** A folder standing for the executable's, with a data folder of sets beside it. */
+struct ProgramFolder
+{
+    kbtest::TempFolder temp;
+
+    juce::File data() const { return temp.getChildFile ("data"); }
+    juce::File settings() const { return temp.getChildFile ("Kindlebrook.ini"); }
+
+    void addSet (const juce::String& fileName, const juce::String& name, int language, juce::Colour colour, const juce::StringArray& items) const
+    {
+        data().createDirectory();
+        data().getChildFile (fileName).replaceWithText (setFileText (name, language, colour, items));
+    }
+
+    void writeSettings (const juce::String& text) const { settings().replaceWithText (text); }
+};
+
+juce::StringArray numbered (const juce::String& prefix, int count)
+{
+    juce::StringArray items;
+    for (int i = 0; i < count; ++i)
+        items.add (prefix + " " + juce::String (i).paddedLeft ('0', 2));
+    return items;
+}
+
+std::unique_ptr<MainComponent> makeMain (const ProgramFolder& folder)
+{
+    auto main = std::make_unique<MainComponent> (folder.temp.getFolder());
+    main->onProblem = [] (const juce::String&, const juce::String&) {};
+    main->onOpenWebPage = [] (const juce::String&) {};
+    return main;
+}
+
+void runFade (MainComponent& main, int ticks)
+{
+    for (int i = 0; i < ticks; ++i)
+        main.timerCallback (0);
+}
+} // namespace
+
+//==============================================================================
+TEST (ShuffleBag, DrawsEveryIndexOncePerCycleAndRestartsWhenTheSizeChanges)
+{
+    ShuffleBag bag;
+    EXPECT_EQ (bag.next (0), 0);
+    EXPECT_EQ (bag.next (-3), 0);
+
+    for (int cycle = 0; cycle < 3; ++cycle)
+    {
+        std::set<int> seen;
+        for (int i = 0; i < 7; ++i)
+            seen.insert (bag.next (7));
+
+        EXPECT_EQ (seen.size(), 7u);
+        EXPECT_EQ (*seen.begin(), 0);
+        EXPECT_EQ (*seen.rbegin(), 6);
+    }
+
+    bag.next (7);
+    EXPECT_EQ (bag.getRemaining(), 6);
+    const auto first = bag.next (3);
+    EXPECT_TRUE (first >= 0 && first < 3);
+    EXPECT_EQ (bag.getRemaining(), 2);
+
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ (bag.next (1), 0);
+}
+
+//==============================================================================
+TEST (MainComponentSettings, AFirstStartWritesTheStartValuesAsUtf16)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 3));
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getWidth(), 500);
+        EXPECT_EQ (main->getHeight(), 350);
+        ASSERT_TRUE (folder.settings().existsAsFile());
+
+        juce::MemoryBlock bytes;
+        folder.settings().loadFileAsData (bytes);
+        ASSERT_GE (bytes.getSize(), 2u);
+        EXPECT_EQ ((juce::uint8) bytes[0], 0xFF);
+        EXPECT_EQ ((juce::uint8) bytes[1], 0xFE);
+        EXPECT_EQ (folder.settings().loadFileAsString(),
+                   "Kindlebrook V1 - Init Data File\r\nLanguage=1;\r\nLanguageSet=-1;\r\nSets=;\r\nTags=-1;\r\n"
+                   "LastItem=-1;\r\nLookForFavorites=false;\r\nTimer=0;\r\n");
+    }
+
+    // Quitting records the advice shown.
+    const auto saved = folder.settings().loadFileAsString();
+    EXPECT_TRUE (saved.contains ("LastItem=0;") || saved.contains ("LastItem=1;") || saved.contains ("LastItem=2;")) << saved;
+}
+
+TEST (MainComponentSettings, ReadsValuesAsTheyStandAndFallsBackWhereTheyDoNot)
+{
+    ProgramFolder folder;
+    folder.addSet ("Demo.kbs", "Demo", 0, juce::Colours::blue, numbered ("demo", 4));
+    folder.addSet ("other.kbs", "Other", 1, juce::Colours::green, numbered ("other", 4));
+
+    folder.writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=0;\nLanguageSet=1;\nSets= demo.KBS;\nTags=406;\n"
+                          "LastItem=2;\nLookForFavorites=True;\nTimer= 30;\n");
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getLanguage(), 0);
+        EXPECT_EQ (main->getLanguageSet(), 1);
+        EXPECT_EQ (main->getSets(), " demo.KBS"); // kept as written: names no set, so the pool is empty
+        EXPECT_EQ (main->getTags(), 406);
+        EXPECT_FALSE (main->getLookForFavorites());
+        EXPECT_EQ (main->getTimerPeriod(), 30);
+        EXPECT_EQ (main->getSetLibrary().getPoolSize(), 0);
+        EXPECT_TRUE (main->getAdviceText().startsWith ("Aucun conseil"));
+        EXPECT_FALSE (main->getFavouriteButton().isVisible());
+        EXPECT_EQ (main->getCurrentColour(), juce::Colour (0xFFD3D3D3));
+        EXPECT_EQ (main->getTagCatalogue().getTagName (406), juce::String (juce::CharPointer_UTF8 ("M\xc3\xa9lodie")));
+    }
+
+    folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=Demo.kbs;\nTags=-1;\nLastItem=2;\nLookForFavorites=true;\nTimer=30 ;\n");
+    {
+        auto main = makeMain (folder);
+        EXPECT_TRUE (main->getLookForFavorites());
+        EXPECT_EQ (main->getTimerPeriod(), 30);
+    }
+
+    // A key above the one it follows is not found; absent keys keep their start values.
+    folder.writeSettings ("Timer=60;\nLanguage=0;\nSets=Demo.kbs;\n");
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getTimerPeriod(), 0);
+        EXPECT_EQ (main->getLanguage(), 0);
+        EXPECT_EQ (main->getLanguageSet(), -1);
+        EXPECT_EQ (main->getSets(), "Demo.kbs");
+        EXPECT_EQ (main->getTags(), -1);
+        EXPECT_EQ (main->getSetLibrary().getPoolSize(), 4);
+        EXPECT_EQ (main->getSetNameText(), "Demo");
+    }
+
+    folder.writeSettings ("");
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getLanguage(), 1);
+        EXPECT_EQ (main->getSetLibrary().getPoolSize(), 8);
+    }
+
+    folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=3;\nLookForFavorites=false;\nTimer=-5;\n");
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getTimerPeriod(), 0);
+    }
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=0;"));
+}
+
+TEST (MainComponentSettings, TheLastAdviceComesBackAtTheNextStart)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 10));
+
+    juce::String shown;
+    {
+        auto main = makeMain (folder);
+        main->getNewAdviceButton().triggerClick();
+        kbtest::pumpMessages (30);
+        shown = main->getAdviceText();
+    }
+    {
+        auto main = makeMain (folder);
+        EXPECT_EQ (main->getAdviceText(), shown);
+    }
+
+    // An index outside the pool shows its first advice.
+    folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=99;\nLookForFavorites=false;\nTimer=0;\n");
+    auto main = makeMain (folder);
+    EXPECT_EQ (main->getCurrentIndex(), 0);
+    EXPECT_EQ (main->getAdviceText(), "alpha 00");
+}
+
+//==============================================================================
+TEST (MainComponentAdvice, NewAdviceNeverRepeatsWithinACycle)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 6));
+    folder.addSet ("b.kbs", "Beta", 0, juce::Colours::blue, numbered ("beta", 5));
+    auto main = makeMain (folder);
+    ASSERT_EQ (main->getSetLibrary().getPoolSize(), 11);
+
+    // The start drew twice from the bag; nine clicks end that cycle, all different from the second draw.
+    std::set<juce::String> firstCycle { main->getAdviceText() };
+    for (int i = 0; i < 9; ++i)
+    {
+        main->getNewAdviceButton().triggerClick();
+        kbtest::pumpMessages (1);
+        firstCycle.insert (main->getAdviceText());
+    }
+    EXPECT_EQ (firstCycle.size(), 10u);
+
+    for (int cycle = 0; cycle < 3; ++cycle)
+    {
+        std::set<juce::String> seen;
+        for (int i = 0; i < 11; ++i)
+        {
+            main->getNewAdviceButton().triggerClick();
+            kbtest::pumpMessages (1);
+            seen.insert (main->getAdviceText());
+        }
+        EXPECT_EQ (seen.size(), 11u);
+    }
+}
+
+TEST (MainComponentAdvice, ShowsTheSetNameAuthorAndColourOfTheAdvice)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colour (0xFF00C0FF), { "only advice" });
+    auto main = makeMain (folder);
+
+    EXPECT_EQ (main->getAdviceText(), "only advice");
+    EXPECT_EQ (main->getSetNameText(), "Alpha");
+    EXPECT_EQ (main->getAuthorText(), "Author of Alpha");
+    EXPECT_EQ (main->getCurrentColour(), juce::Colour (0xFF00C0FF));
+    EXPECT_TRUE (main->getFavouriteButton().isVisible());
+
+    // The ring: a 16-pixel stroke round (80, 50, 340, 190) in the set's colour.
+    auto image = kbtest::renderComponent (*main);
+    EXPECT_TRUE (kbtest::coloursClose (image.getPixelAt (250, 50), juce::Colour (0xFF00C0FF)));
+    EXPECT_TRUE (kbtest::coloursClose (image.getPixelAt (80, 145), juce::Colour (0xFF00C0FF)));
+    EXPECT_TRUE (kbtest::coloursClose (image.getPixelAt (250, 240), juce::Colour (0xFF00C0FF)));
+    EXPECT_EQ (image.getPixelAt (5, 5), juce::Colours::black);
+    EXPECT_EQ (image.getPixelAt (250, 25), juce::Colours::black);
+
+    EXPECT_EQ (main->getMenuButton().getBounds(), juce::Rectangle<int> (20, 295, 42, 52));
+    EXPECT_EQ (main->getFavouriteButton().getBounds(), juce::Rectangle<int> (393, 295, 42, 52));
+    EXPECT_EQ (main->getNewAdviceButton().getBounds(), juce::Rectangle<int> (445, 295, 42, 52));
+
+    for (int i = 0; i < 5; ++i)
+    {
+        main->showAdvice (-1, true);
+        EXPECT_EQ (main->getAdviceText(), "only advice");
+    }
+}
+
+TEST (MainComponentAdvice, TheColourWaitsTwoSecondsThenFadesTheShortWayRound)
+{
+    ProgramFolder folder;
+    const auto from = juce::Colour::fromHSV (0.9f, 1.0f, 1.0f, 1.0f);
+    const auto to = juce::Colour::fromHSV (0.1f, 1.0f, 1.0f, 1.0f);
+    folder.addSet ("a.kbs", "From", 1, from, { "first" });
+    folder.addSet ("b.kbs", "To", 1, to, { "second" });
+    folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=a.kbs;\nTags=-1;\nLastItem=0;\nLookForFavorites=false;\nTimer=0;\n");
+    auto main = makeMain (folder);
+    ASSERT_EQ (main->getCurrentColour(), from);
+
+    // Switch the pool to the other set and fade to it.
+    main->getSetLibrary().buildPool (-1, "b.kbs", -1, 0);
+    main->showAdvice (0, true);
+    EXPECT_EQ (main->getAdviceText(), "second");
+
+    runFade (*main, 20);
+    EXPECT_EQ (main->getCurrentColour(), from);
+
+    bool passedRed = false;
+    for (int tick = 21; tick <= 30; ++tick)
+    {
+        runFade (*main, 1);
+        const auto hue = main->getCurrentColour().getHue();
+        const auto distanceToRed = juce::jmin (hue, 1.0f - hue);
+        EXPECT_LE (distanceToRed, 0.1f + 0.01f) << "tick " << tick << " hue " << hue;
+        if (tick == 25)
+        {
+            EXPECT_NEAR (distanceToRed, 0.0f, 0.01f);
+        }
+        passedRed = passedRed || distanceToRed < 0.02f;
+    }
+    EXPECT_TRUE (passedRed);
+    EXPECT_TRUE (kbtest::coloursClose (main->getCurrentColour(), to));
+    EXPECT_FALSE (main->isTimerRunning (0));
+
+    // The buttons follow the ring.
+    auto image = kbtest::renderComponent (*main);
+    EXPECT_TRUE (kbtest::coloursClose (image.getPixelAt (250, 50), to, 3));
+}
+
+TEST (MainComponentAdvice, FavouriteMarksReachTheSetFile)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "keep me" });
+    auto main = makeMain (folder);
+
+    auto& star = main->getFavouriteButton();
+    EXPECT_EQ (star.getOnState(), 0);
+    star.triggerClick();
+    kbtest::pumpUntil ([&] { return star.getOnState() == 1; });
+    EXPECT_EQ (star.getOnState(), 1);
+
+    const auto file = folder.data().getChildFile ("a.kbs");
+    EXPECT_TRUE (file.loadFileAsString().contains ("Item=keep me;\r\nFavorite=true;"));
+
+    star.triggerClick();
+    kbtest::pumpUntil ([&] { return star.getOnState() == 0; });
+    EXPECT_TRUE (file.loadFileAsString().contains ("Favorite=false;"));
+}
+
+TEST (MainComponentAdvice, AFavouriteThatCannotBeStoredIsReportedAndNotShown)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "keep me" });
+    auto main = makeMain (folder);
+
+    juce::StringArray problems;
+    main->onProblem = [&] (const juce::String& title, const juce::String& message) { problems.add (title + ": " + message); };
+
+    // A folder where the set file was makes the file impossible to replace.
+    const auto file = folder.data().getChildFile ("a.kbs");
+    ASSERT_TRUE (file.deleteFile());
+    ASSERT_TRUE (file.createDirectory());
+
+    main->getFavouriteButton().triggerClick();
+    kbtest::pumpUntil ([&] { return ! problems.isEmpty(); });
+    ASSERT_EQ (problems.size(), 1);
+    EXPECT_TRUE (problems[0].contains ("Alpha")) << problems[0];
+    EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
+}
+
+TEST (MainComponentAdvice, FavouritesOnlyHidesTheStar)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one", "two" });
+    auto main = makeMain (folder);
+    main->getFavouriteButton().triggerClick();
+    kbtest::pumpUntil ([&] { return main->getFavouriteButton().getOnState() == 1; });
+    const auto favourite = main->getAdviceText();
+
+    // The settings are written at quit: change them once the program is gone.
+    main.reset();
+    folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=-1;\nLookForFavorites=true;\nTimer=0;\n");
+    main = makeMain (folder);
+    EXPECT_EQ (main->getSetLibrary().getPoolSize(), 1);
+    EXPECT_EQ (main->getAdviceText(), favourite);
+    EXPECT_FALSE (main->getFavouriteButton().isVisible());
+}
+
+//==============================================================================
+TEST (MainComponentMenu, TimerChoicesAndTicksFollowTheInterfaceLanguage)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 3));
+    folder.writeSettings ("Language=2;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=-1;\nLookForFavorites=false;\nTimer=45;\n");
+    auto main = makeMain (folder);
+    EXPECT_EQ (main->getTimerPeriod(), 45);
+    EXPECT_TRUE (main->isTimerRunning (1));
+    EXPECT_EQ (main->getTimerInterval (1), 45000);
+
+    auto collect = [] (const juce::PopupMenu& menu)
+    {
+        juce::StringArray texts, ticked;
+        for (juce::PopupMenu::MenuItemIterator it (menu, true); it.next();)
+        {
+            auto& item = it.getItem();
+            texts.add (item.text);
+            if (item.isTicked)
+                ticked.add (item.text);
+        }
+        return std::make_pair (texts, ticked);
+    };
+
+    auto [texts, ticked] = collect (main->buildMenu());
+    EXPECT_TRUE (texts.contains ("Copy the current advice"));
+    EXPECT_TRUE (texts.contains ("5 seconds"));
+    EXPECT_TRUE (ticked.isEmpty());
+
+    main->handleMenuResult (16); // 5 minutes
+    EXPECT_EQ (main->getTimerPeriod(), 300);
+    EXPECT_EQ (main->getTimerInterval (1), 300000);
+    ticked = collect (main->buildMenu()).second;
+    EXPECT_EQ (ticked, juce::StringArray ("5 minutes"));
+
+    main->handleMenuResult (10);
+    EXPECT_FALSE (main->isTimerRunning (1));
+
+    main->handleMenuResult (11);
+    main.reset();
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=5;"));
+
+    folder.writeSettings ("Language=0;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=-1;\nLookForFavorites=false;\nTimer=30;\n");
+    main = makeMain (folder);
+    std::tie (texts, ticked) = collect (main->buildMenu());
+    EXPECT_TRUE (texts.contains (juce::String (juce::CharPointer_UTF8 ("\xc3\x89" "dition des sets"))));
+    EXPECT_EQ (ticked, juce::StringArray ("30 secondes"));
+}
+
+TEST (MainComponentMenu, TheAutomaticAdviceWaitsWhileAPanelIsShown)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 40));
+    auto main = makeMain (folder);
+    main->handleMenuResult (11);
+
+    const auto before = main->getCurrentIndex();
+    main->handleMenuResult (9); // about panel
+    for (int i = 0; i < 5; ++i)
+        main->timerCallback (1);
+    EXPECT_EQ (main->getCurrentIndex(), before);
+    EXPECT_TRUE (main->isTimerRunning (1));
+
+    main->actionListenerCallback ("AboutExit");
+    juce::StringArray seen;
+    for (int i = 0; i < 5; ++i)
+    {
+        main->timerCallback (1);
+        seen.addIfNotAlreadyThere (main->getAdviceText());
+    }
+    EXPECT_EQ (seen.size(), 5);
+}
+
+TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one" });
+    auto main = makeMain (folder);
+    juce::StringArray opened;
+    main->onOpenWebPage = [&] (const juce::String& address) { opened.add (address); };
+
+    EXPECT_TRUE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key)));
+    EXPECT_TRUE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key), &main->getNewAdviceButton()));
+    EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::shiftModifier, 0)));
+    EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::ctrlModifier, 0)));
+    EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::altModifier, 0)));
+    EXPECT_FALSE (main->keyPressed (juce::KeyPress ('a')));
+    EXPECT_EQ (opened, juce::StringArray (MainComponent::webPageAddress, MainComponent::webPageAddress));
+
+    main->handleMenuResult (3);
+    EXPECT_EQ (opened[2], MainComponent::downloadPageAddress);
+}
