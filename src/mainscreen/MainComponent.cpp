@@ -231,6 +231,8 @@ void MainComponent::actionListenerCallback (const juce::String& message)
     else if (message == "OptionsCancel")
     {
         optionsPanel->setVisible (false);
+        // A language tried in the panel has rebuilt the shared catalogue: take it back.
+        tagCatalogue.rebuild (Language == 1);
     }
     else if (message == "EditionExit")
     {

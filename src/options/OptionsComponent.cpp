@@ -265,8 +265,10 @@ void OptionsComponent::showTagDescription()
 {
     const auto id = tagsBox->getSelectedId();
 
+    // With no tag chosen the set's description stays in view rather than a blank box
+    // (the panel opens that way, after its queued change messages arrive).
     if (id == noTagId)
-        infoLabel->setText ({}, juce::dontSendNotification);
+        showSetDescription();
     else if (catalogue != nullptr)
         infoLabel->setText (catalogue->getTagDescription (id - 1), juce::dontSendNotification);
 }

@@ -169,9 +169,14 @@ TEST_F (OptionsPanel, TagChoiceDrivesTheInfoText)
     EXPECT_EQ (infoText(), catalogue.getTagDescription (406));
     EXPECT_FALSE (infoText().isEmpty());
 
-    // The user choosing no tag empties it.
+    // The user choosing no tag brings the set's description back; with all sets there is none.
+    choose (panel->getTagsBox(), OptionsComponent::noTagId);
+    EXPECT_EQ (infoText(), "All about the demo.");
+    panel->setSelectedSet ({}, false);
+    panel->setTagFilter (406);
     choose (panel->getTagsBox(), OptionsComponent::noTagId);
     EXPECT_EQ (infoText(), juce::String());
+    panel->setSelectedSet ("Demo.kbs", false);
 
     // The description also arrives through the queued change message.
     panel->setTagFilter (201);

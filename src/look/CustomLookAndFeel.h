@@ -1,0 +1,43 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/** The program's dark style for the standard JUCE widgets.
+
+    Installed once as the default look and feel; the program's own custom-drawn
+    widgets paint themselves and only borrow colours from the table.
+*/
+class CustomLookAndFeel : public juce::LookAndFeel_V2
+{
+public:
+    CustomLookAndFeel();
+    ~CustomLookAndFeel() override;
+
+    /** false: orange rounded outline around text buttons; true: thin grey rectangle.
+        Takes effect the next time a button paints.
+    */
+    void setEditorButtonStyle (bool useEditorStyle);
+
+    //==============================================================================
+    void drawButtonBackground (juce::Graphics&, juce::Button&, const juce::Colour& backgroundColour,
+                               bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
+
+    void drawTextEditorOutline (juce::Graphics&, int width, int height, juce::TextEditor&) override;
+
+    void drawAlertBox (juce::Graphics&, juce::AlertWindow&, const juce::Rectangle<int>& textArea,
+                       juce::TextLayout&) override;
+
+    juce::Font getPopupMenuFont() override;
+    void getIdealPopupMenuItemSize (const juce::String& text, bool isSeparator, int standardMenuItemHeight,
+                                    int& idealWidth, int& idealHeight) override;
+
+    void drawComboBox (juce::Graphics&, int width, int height, bool isButtonDown,
+                       int buttonX, int buttonY, int buttonW, int buttonH, juce::ComboBox&) override;
+
+    void drawLabel (juce::Graphics&, juce::Label&) override;
+
+private:
+    bool editorButtonStyle = false;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (CustomLookAndFeel)
+};

@@ -1,0 +1,114 @@
+#include "SpecialLabel.h"
+
+SpecialLabel::SpecialLabel()
+    : juce::Label (juce::String(), juce::String())
+{
+}
+
+// The editor is owned by juce::Label itself, so there are no children to delete here.
+SpecialLabel::~SpecialLabel() = default;
+
+void SpecialLabel::setFramed()
+{
+    framed = true;
+}
+
+juce::String SpecialLabel::getAllowedCharacters()
+{
+    // The semicolon separates the values of a set file and a line break would split
+    // one of its lines, so neither may ever be typed.
+    return juce::String ("0123456789"
+                         "abcdefghijklmnopqrstuvwxyz"
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                         "&\"'# ()-_%!.,?:/*+=`")
+         + juce::String (juce::CharPointer_UTF8 ("\xc3\xa0\xc3\xa2\xc3\xa4\xc3\xa7\xc3\xa8\xc3\xa9\xc3\xaa\xc3\xab"   // àâäçèéêë
+                                                 "\xc3\xae\xc3\xaf\xc3\xb4\xc3\xb6\xc3\xb9\xc3\xbb\xc3\xbc"           // îïôöùûü
+                                                 "\xc3\x80\xc3\x82\xc3\x84\xc3\x87\xc3\x88\xc3\x89\xc3\x8a\xc3\x8b"   // ÀÂÄÇÈÉÊË
+                                                 "\xc3\x8e\xc3\x8f\xc3\x94\xc3\x96\xc3\x99\xc3\x9b\xc3\x9c"));        // ÎÏÔÖÙÛÜ
+}
+
+juce::String SpecialLabel::cleanText (const juce::String& text)
+{
+    auto result = text.trim();
+
+    while (result.contains ("  "))
+        result = result.replace ("  ", " ");
+
+    return result;
+}
+
+//==============================================================================
+void SpecialLabel::paint (juce::Graphics& g)
+{
+    juce::Label::paint (g);
+
+    if (framed)
+    {
+        g.setColour (juce::Colours::darkgrey);
+        g.drawRect (getLocalBounds(), 1);
+    }
+}
+
+void SpecialLabel::mouseEnter (const juce::MouseEvent&)
+{
+    if (isEnabled() && ! isBeingEdited() && ! framed)
+        setColour (textColourId, findColour (textColourId).withAlpha (0.5f));
+}
+
+void SpecialLabel::mouseExit (const juce::MouseEvent&)
+{
+    // Restored even when the label was disabled under the mouse, or it would stay dimmed.
+    setColour (textColourId, findColour (textColourId).withAlpha (1.0f));
+}
+
+void SpecialLabel::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDetails& wheel)
+{
+    lastWheel = wheel;
+
+    if (! isBeingEdited())
+        sendActionMessage ("LWheel");
+}
+
+//==============================================================================
+juce::TextEditor* SpecialLabel::createEditorComponent()
+{
+    auto* editor = new juce::TextEditor (getName());
+
+    editor->setColour (juce::TextEditor::highlightedTextColourId, juce::Colours::white);
+    editor->setColour (juce::TextEditor::highlightColourId, juce::Colours::orange);
+    editor->setInputRestrictions (maxTextLength, getAllowedCharacters());
+    editor->setOpaque (false);
+    editor->setSelectAllWhenFocused (false);
+    editor->setMultiLine (true, true);
+    editor->setReturnKeyStartsNewLine (false);
+    editor->setScrollbarsShown (false);
+
+    return editor;
+}
+
+void SpecialLabel::textEditorTextChanged (juce::TextEditor&)
+{
+    // Deliberately empty: juce::Label would commit here when the focus has gone,
+    // but an edit ends only with Return or Escape.
+}
+
+void SpecialLabel::textEditorReturnKeyPressed (juce::TextEditor& editor)
+{
+    if (getCurrentTextEditor() != &editor)
+        return;
+
+    const auto cleaned = cleanText (editor.getText());
+    editor.setText (cleaned, false);
+
+    if ((cleaned.isEmpty() && ! framed) || cleaned == getText())
+    {
+        juce::Label::textEditorEscapeKeyPressed (editor);
+        return;
+    }
+
+    juce::Component::SafePointer<SpecialLabel> safeThis (this);
+    juce::Label::textEditorReturnKeyPressed (editor);
+
+    if (safeThis != nullptr)
+        sendChangeMessage();
+}
