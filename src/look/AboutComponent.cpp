@@ -1,5 +1,7 @@
 #include "AboutComponent.h"
 
+#include "CustomLookAndFeel.h"
+
 const char* const AboutComponent::linkAddresses[4] = { "https://kindlebrook.org/",
                                                        "https://kindlebrook.org/sets/",
                                                        "https://kindlebrook.org/idea/",
@@ -28,20 +30,6 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
     link.setBounds (x, y, juce::jmax (width, textWidth), 24);
 }
 
-// Dims the main screen, which still shows faintly through; the options panel paints the same.
-void paintOverlayBackground (juce::Graphics& g, int width, int height)
-{
-    g.fillAll (juce::Colours::black.withAlpha (0.95f));
-
-    g.setColour (juce::Colours::darkgrey.withMultipliedBrightness (0.25f).withAlpha (0.9f));
-    const int numLines = (height - 30) / 5;
-
-    for (int i = 0; i < numLines; ++i)
-        g.drawHorizontalLine (15 + i * (height - 30) / numLines, 15.0f, (float) (width - 15));
-
-    g.setColour (juce::Colour (0xff808080));
-    g.drawRect (15, 15, width - 30, height - 30, 1);
-}
 } // namespace
 
 AboutComponent::AboutComponent()
@@ -96,7 +84,7 @@ void AboutComponent::mouseDown (const juce::MouseEvent&)
 
 void AboutComponent::paint (juce::Graphics& g)
 {
-    paintOverlayBackground (g, getWidth(), getHeight());
+    CustomLookAndFeel::paintOverlayBackground (g, getWidth(), getHeight());
 
     g.setFont (juce::Font ("Verdana", 14.0f, juce::Font::plain));
     g.setColour (juce::Colour (0xffffffff));

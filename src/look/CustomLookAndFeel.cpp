@@ -288,3 +288,17 @@ void CustomLookAndFeel::drawLabel (juce::Graphics& g, juce::Label& label)
         g.drawRect (0, 0, width, height, 1);
     }
 }
+
+void CustomLookAndFeel::paintOverlayBackground (juce::Graphics& g, int width, int height)
+{
+    g.fillAll (juce::Colours::black.withAlpha (0.95f));
+
+    g.setColour (juce::Colours::darkgrey.withMultipliedBrightness (0.25f).withAlpha (0.9f));
+    const int numLines = (height - 30) / 5;
+
+    for (int i = 0; i < numLines; ++i)
+        g.drawHorizontalLine (15 + i * (height - 30) / numLines, 15.0f, (float) (width - 15));
+
+    g.setColour (juce::Colour (0xff808080));
+    g.drawRect (15, 15, width - 30, height - 30, 1);
+}

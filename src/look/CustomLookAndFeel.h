@@ -36,6 +36,10 @@ public:
 
     void drawLabel (juce::Graphics&, juce::Label&) override;
 
+    /** The background of the panels laid over the main screen: it dims the screen, which
+        still shows faintly through, under dark lines every 5 pixels and a grey frame. */
+    static void paintOverlayBackground (juce::Graphics&, int width, int height);
+
 private:
     bool editorButtonStyle = false;
 

@@ -1,5 +1,7 @@
 #include "OptionsComponent.h"
 
+#include "look/CustomLookAndFeel.h"
+
 namespace
 {
 juce::Label* makeLabel (const juce::String& id)
@@ -16,20 +18,6 @@ juce::ComboBox* makeBox (const juce::String& id)
     return box;
 }
 
-// Dims the main screen, which still shows faintly through; the about panel paints the same.
-void paintOverlayBackground (juce::Graphics& g, int width, int height)
-{
-    g.fillAll (juce::Colours::black.withAlpha (0.95f));
-
-    g.setColour (juce::Colours::darkgrey.withMultipliedBrightness (0.25f).withAlpha (0.9f));
-    const int numLines = (height - 30) / 5;
-
-    for (int i = 0; i < numLines; ++i)
-        g.drawHorizontalLine (15 + i * (height - 30) / numLines, 15.0f, (float) (width - 15));
-
-    g.setColour (juce::Colour (0xff808080));
-    g.drawRect (15, 15, width - 30, height - 30, 1);
-}
 } // namespace
 
 OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* library)
@@ -328,7 +316,7 @@ void OptionsComponent::buttonClicked (juce::Button* button)
 //==============================================================================
 void OptionsComponent::paint (juce::Graphics& g)
 {
-    paintOverlayBackground (g, getWidth(), getHeight());
+    CustomLookAndFeel::paintOverlayBackground (g, getWidth(), getHeight());
 }
 
 void OptionsComponent::resized()

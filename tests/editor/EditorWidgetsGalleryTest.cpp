@@ -12,12 +12,7 @@ namespace
 {
 juce::MouseEvent mouseAt (juce::Component& c, juce::Point<float> position, juce::Point<float> pressPosition)
 {
-    const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), position,
-                             juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
-                             juce::MouseInputSource::defaultOrientation, juce::MouseInputSource::defaultRotation,
-                             juce::MouseInputSource::defaultTiltX, juce::MouseInputSource::defaultTiltY,
-                             &c, &c, now, pressPosition, now, 1, position != pressPosition);
+    return kbtest::mouseEvent (c, position, pressPosition);
 }
 
 /** The widgets draw over their parent, which is black in the program. Small widgets

@@ -7,13 +7,7 @@ namespace
 {
 juce::MouseEvent mouseAt (juce::Component& c, int x, int y)
 {
-    const auto now = juce::Time::getCurrentTime();
-    const juce::Point<float> position ((float) x, (float) y);
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), position,
-                             juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
-                             juce::MouseInputSource::defaultOrientation, juce::MouseInputSource::defaultRotation,
-                             juce::MouseInputSource::defaultTiltX, juce::MouseInputSource::defaultTiltY,
-                             &c, &c, now, position, now, 1, false);
+    return kbtest::mouseEvent (c, { (float) x, (float) y });
 }
 
 struct ChangeCounter : public juce::ChangeListener

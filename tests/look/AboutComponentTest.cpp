@@ -14,12 +14,7 @@ struct MessageLog : public juce::ActionListener
 
 juce::MouseEvent pressAt (juce::Component& target, juce::Point<float> position)
 {
-    const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), position,
-                             juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier),
-                             juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
-                             juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
-                             juce::MouseInputSource::defaultTiltY, &target, &target, now, position, now, 1, false);
+    return kbtest::mouseEvent (target, position);
 }
 
 juce::Array<juce::HyperlinkButton*> linksOf (AboutComponent& panel)

@@ -67,6 +67,20 @@ juce::File saveForViewing (const juce::Image& image, const juce::String& name)
     return file;
 }
 
+juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position,
+                             std::optional<juce::Point<float>> pressPosition, int clicks)
+{
+    const auto now = juce::Time::getCurrentTime();
+    const auto press = pressPosition.value_or (position);
+    const auto mods = clicks > 0 ? juce::ModifierKeys (juce::ModifierKeys::leftButtonModifier) : juce::ModifierKeys();
+
+    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), position, mods,
+                             juce::MouseInputSource::defaultPressure, juce::MouseInputSource::defaultOrientation,
+                             juce::MouseInputSource::defaultRotation, juce::MouseInputSource::defaultTiltX,
+                             juce::MouseInputSource::defaultTiltY, &component, &component, now, press, now,
+                             clicks, position != press);
+}
+
 bool coloursClose (juce::Colour a, juce::Colour b, int tolerance)
 {
     auto near = [tolerance] (int x, int y) { return std::abs (x - y) <= tolerance; };

@@ -3,6 +3,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
+#include <optional>
 
 namespace kbtest
 {
@@ -38,6 +39,11 @@ juce::Image renderComponent (juce::Component& component);
 
 /** Saves an image as PNG under the build's test output folder (for a person's eye); returns the file. */
 juce::File saveForViewing (const juce::Image& image, const juce::String& name);
+
+/** A synthetic mouse event on a component, at a position in its own coordinates; the press
+    happened at pressPosition (the same point unless given). No buttons held when clicks is 0. */
+juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position,
+                             std::optional<juce::Point<float>> pressPosition = {}, int clicks = 1);
 
 /** True when two colours differ by at most the tolerance in each of the four channels. */
 bool coloursClose (juce::Colour a, juce::Colour b, int tolerance = 2);

@@ -160,8 +160,7 @@ TEST (Gallery, LookWidgets)
         auto* dimmed = canvas.place (new SpecialLabel(), 230, 205, 200, 24);
         dimmed->setLookAndFeel (&orangeStyle);
         dimmed->setText ("A special label under the mouse", juce::dontSendNotification);
-        dimmed->mouseEnter (juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), {}, {}, 1.0f, 0, 0, 0, 0,
-                                              dimmed, dimmed, juce::Time(), {}, juce::Time(), 0, false));
+        dimmed->mouseEnter (kbtest::mouseEvent (*dimmed, {}, {}, 0));
 
         files.add (saveCanvas (canvas, "gallery_look_and_feel"));
 

@@ -9,12 +9,7 @@ const juce::Colour ringColour (0xff3366cc);
 
 juce::MouseEvent mouseAt (juce::Component& c, float x, float y, int clicks = 1)
 {
-    const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), { x, y },
-                             juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
-                             juce::MouseInputSource::defaultOrientation, juce::MouseInputSource::defaultRotation,
-                             juce::MouseInputSource::defaultTiltX, juce::MouseInputSource::defaultTiltY,
-                             &c, &c, now, { x, y }, now, clicks, false);
+    return kbtest::mouseEvent (c, { x, y }, {}, clicks);
 }
 
 bool isLit (juce::Colour c)

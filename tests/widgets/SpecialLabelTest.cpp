@@ -19,13 +19,7 @@ struct ActionRecorder : public juce::ActionListener
 
 juce::MouseEvent mouseOver (juce::Component& c)
 {
-    const auto now = juce::Time::getCurrentTime();
-    const juce::Point<float> p (10.0f, 10.0f);
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), p, {},
-                             juce::MouseInputSource::defaultPressure,
-                             juce::MouseInputSource::defaultOrientation, juce::MouseInputSource::defaultRotation,
-                             juce::MouseInputSource::defaultTiltX, juce::MouseInputSource::defaultTiltY,
-                             &c, &c, now, p, now, 0, false);
+    return kbtest::mouseEvent (c, { 10.0f, 10.0f }, {}, 0);
 }
 
 struct SpecialLabelTest : public ::testing::Test

@@ -23,12 +23,7 @@ struct ChangeCounter : public juce::ChangeListener
 
 juce::MouseEvent mouseAt (juce::Component& c, float y, float pressY, int clicks = 1)
 {
-    const auto now = juce::Time::getCurrentTime();
-    return juce::MouseEvent (juce::Desktop::getInstance().getMainMouseSource(), { 35.0f, y },
-                             juce::ModifierKeys::leftButtonModifier, juce::MouseInputSource::defaultPressure,
-                             juce::MouseInputSource::defaultOrientation, juce::MouseInputSource::defaultRotation,
-                             juce::MouseInputSource::defaultTiltX, juce::MouseInputSource::defaultTiltY,
-                             &c, &c, now, { 35.0f, pressY }, now, clicks, y != pressY);
+    return kbtest::mouseEvent (c, { 35.0f, y }, juce::Point<float> (35.0f, pressY), clicks);
 }
 
 juce::MouseWheelDetails wheelDelta (float deltaY, bool reversed = false)
