@@ -23,5 +23,21 @@ ring=$(pixel_rgb "$KB_WORK/start.png" 250 50)
 check "the ring ($ring) has the colour of the advice's set ($colour)" test "$ring" = "$colour"
 check "the background is black" test "$(pixel_rgb "$KB_WORK/start.png" 5 5)" = "0,0,0"
 
+# A second copy opens a window of its own while the first runs on.
+first_pid=$KB_APP_PID
+first_window=$KB_WINDOW
+start_program
+check "a second copy opens its own window" test "$KB_WINDOW" != "$first_window"
+check "the second copy closes when asked" kb_close_app
+check "the first copy still runs" kill -0 "$first_pid"
+KB_APP_PID=$first_pid
+KB_WINDOW=$first_window
+
+# A window manager's maximise leaves the fixed size alone.
+wmctrl -i -r "$KB_WINDOW" -b add,maximized_vert,maximized_horz
+sleep 0.5
+geometry=$(xdotool getwindowgeometry "$KB_WINDOW" | sed -n 's/.*Geometry: //p')
+check "the window cannot be maximised (got $geometry)" test "$geometry" = "500x350"
+
 check "the program closes when asked" kb_close_app
 finish
