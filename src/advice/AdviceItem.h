@@ -18,4 +18,12 @@ public:
 
     /** Replaces the tags from their comma-terminated text; text after the last comma is ignored. */
     void setTagsFromString (const juce::String& tagsText);
+
+    /** As setTagsFromString, on the UTF-8 bytes [begin, end), which need not end with a null. */
+    void setTagsFromText (const char* begin, const char* end);
+
+    /** The integer that juce::String::getIntValue reads at the start of the UTF-8 bytes [begin, end):
+        white space skipped, an optional sign, decimal digits; 0 when there are none. Never reads
+        past end; out-of-range numbers give what getIntValue gives. */
+    static int readIntValue (const char* begin, const char* end) noexcept;
 };

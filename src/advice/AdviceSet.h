@@ -52,11 +52,14 @@ public:
     /** Sorts the items by text, comparing character codes. */
     void sortItems();
 
-    /** Reads the set's file in the current format: mode 1 the header only, mode 2 everything. */
+    /** Reads the set's file in the current format: mode 1 the header only, mode 2 everything.
+        A missing or unreadable file reads as an empty text. */
     void readFromFile (int mode);
-    /** Reads the set's file in the older format: mode 1 the header only, mode 2 everything. */
+    /** Reads the set's file in the older format: mode 1 the header only, mode 2 everything.
+        A file that is not valid UTF-8 is taken as Latin-1 (Windows-1252). */
     void readLegacyFromFile (int mode);
-    /** Writes the whole set to its file (UTF-16LE with BOM, CR LF); true when the file was written. */
+    /** Writes the whole set to its file (UTF-16LE with BOM, CR LF) through a temporary file that
+        then replaces it; true when the file was written. On failure the old file is left as it was. */
     bool writeToFile() const;
     /** The whole text the writer stores, with "\n" line ends. */
     juce::String createFileText() const;
@@ -69,6 +72,11 @@ public:
 
 private:
     AdviceItem* getItem (int index) const noexcept { return items[index]; }
+    /** Hands the file text, piece by piece, to a sink that encodes it. */
+    template <typename Sink>
+    void writeText (Sink& sink) const;
+    /** Replaces the item's tags by the ids of the legacy codes in the comma-terminated UTF-8 bytes [begin, end). */
+    void setTagsFromCodes (AdviceItem& item, const char* begin, const char* end) const;
 
     const TagCatalogue* catalogue;
     juce::String name, description, author;

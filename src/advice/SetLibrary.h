@@ -21,7 +21,8 @@ public:
     /** Reads one set again completely, in whichever format its file has. */
     void reloadSet (int setIndex);
     /** Refills the pool. language -1 for all; setFileName empty for all sets (case-insensitive,
-        extension included; it wins over the language); tag -1 for none; favouritesMode 0 all, 1 favourites. */
+        extension included; it wins over the language); tag -1 for none; favouritesMode 0 all,
+        1 favourites, anything else nothing. Sets whose file has gone since reload() give no items. */
     void buildPool (int language, const juce::String& setFileName, int tag, juce::uint8 favouritesMode);
 
     int getPoolSize() const noexcept { return poolSets.size(); }
@@ -31,7 +32,8 @@ public:
     /** The set's colour; light grey when the pool is empty. */
     juce::Colour getPoolColour (int poolIndex) const;
     bool isPoolFavourite (int poolIndex) const;
-    /** Marks the item and writes its whole set at once; true when the file was written. */
+    /** Marks the item and writes its whole set at once; true when the file was written.
+        When it could not be, the flag keeps the value the file still holds. */
     bool setPoolFavourite (int poolIndex, bool shouldBeFavourite);
 
     int getNumSets() const noexcept { return sets.size(); }

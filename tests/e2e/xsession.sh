@@ -74,7 +74,7 @@ kb_wait_for_window()
 {
     local i
     for i in $(seq 1 300); do
-        KB_WINDOW=$(xdotool search --onlyvisible --pid "$KB_APP_PID" --name '^Kindlebrook$' 2>/dev/null | head -n 1)
+        KB_WINDOW=$(xdotool search --all --onlyvisible --pid "$KB_APP_PID" --name '^Kindlebrook$' 2>/dev/null | head -n 1)
         [ -n "$KB_WINDOW" ] && return 0
         kill -0 "$KB_APP_PID" 2>/dev/null || return 1
         sleep 0.1

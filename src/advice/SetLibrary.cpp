@@ -1,0 +1,258 @@
+#include "SetLibrary.h"
+
+namespace
+{
+const char* const setFilePattern = "*.kbs";
+
+bool holdsSetFile (const juce::File& folder)
+{
+    // Files only: a folder that happens to be named "x.kbs" is no set.
+    return folder.isDirectory()
+        && folder.getNumberOfChildFiles (juce::File::findFiles, setFilePattern) > 0;
+}
+
+juce::File getExecutablesFolder()
+{
+    return juce::File::getSpecialLocation (juce::File::currentApplicationFile).getParentDirectory();
+}
+} // namespace
+
+SetLibrary::SetLibrary (const TagCatalogue* tagCatalogue)
+    : catalogue (tagCatalogue)
+{
+}
+
+void SetLibrary::setBaseFolder (const juce::File& folderStandingForTheExecutables)
+{
+    baseFolder = folderStandingForTheExecutables;
+}
+
+juce::File SetLibrary::getBaseFolder() const
+{
+    return baseFolder != juce::File() ? baseFolder : getExecutablesFolder();
+}
+
+//==============================================================================
+juce::File SetLibrary::findSetFolderBeside (const juce::File& base)
+{
+    for (auto* relativePath : { "./data", "../data" })
+    {
+        auto folder = base.getChildFile (relativePath);
+
+        if (holdsSetFile (folder))
+            return folder;
+    }
+
+    return {};
+}
+
+juce::File SetLibrary::findDataFolder() const
+{
+    if (dataFolder != juce::File())
+        return dataFolder;
+
+    auto base = getBaseFolder();
+    auto found = findSetFolderBeside (base);
+    return found != juce::File() ? found : base.getChildFile ("./data");
+}
+
+juce::File SetLibrary::getDataFolder()
+{
+    auto base = getExecutablesFolder();
+    auto found = findSetFolderBeside (base);
+    return found != juce::File() ? found : base.getChildFile ("./data");
+}
+
+//==============================================================================
+void SetLibrary::reload()
+{
+    sets.clear();
+
+    auto base = getBaseFolder();
+    auto setFolder = findSetFolderBeside (base);
+    dataFolder = setFolder != juce::File() ? setFolder : base.getChildFile ("./data");
+
+    if (setFolder == juce::File())
+        return;
+
+    for (auto& file : setFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
+    {
+        auto kind = AdviceSet::getSetFileKind (file);
+        auto* set = sets.add (new AdviceSet (catalogue));
+        set->setFile (file);
+
+        if (kind == 1)
+            set->readLegacyFromFile (1);
+        else if (kind == 2)
+            set->readFromFile (1);
+    }
+}
+
+void SetLibrary::reloadSet (int setIndex)
+{
+    auto* set = sets[setIndex];
+
+    if (set == nullptr)
+        return;
+
+    auto kind = AdviceSet::getSetFileKind (set->getFile());
+
+    if (kind == 1)
+    {
+        set->readLegacyFromFile (2);
+    }
+    else if (kind == 2)
+    {
+        set->readFromFile (2);
+    }
+    else
+    {
+        // The file has gone (or turned into a folder) since the scan: keeping the old
+        // items would put advice in the pool that no file holds, and a favourite toggle
+        // would then write them back.
+        while (set->getNumItems() > 0)
+            set->removeItem (set->getNumItems() - 1);
+    }
+}
+
+void SetLibrary::buildPool (int language, const juce::String& setFileName, int tag, juce::uint8 favouritesMode)
+{
+    poolSets.clearQuick();
+    poolItems.clearQuick();
+
+    juce::Array<int> chosen;
+
+    if (setFileName.isEmpty())
+    {
+        for (int i = 0; i < sets.size(); ++i)
+            if (language == -1 || sets.getUnchecked (i)->getLanguage() == language)
+                chosen.add (i);
+    }
+    else
+    {
+        auto wanted = setFileName.toLowerCase();
+
+        for (int i = 0; i < sets.size(); ++i)
+        {
+            if (sets.getUnchecked (i)->getFile().getFileName().toLowerCase() == wanted)
+            {
+                chosen.add (i);
+                break;
+            }
+        }
+    }
+
+    for (auto setIndex : chosen)
+    {
+        reloadSet (setIndex);
+        auto* set = sets.getUnchecked (setIndex);
+
+        for (int item = 0; item < set->getNumItems(); ++item)
+        {
+            if (tag != -1 && ! set->itemHasTag (item, tag))
+                continue;
+
+            if (favouritesMode == 0 || (favouritesMode == 1 && set->isItemFavourite (item)))
+            {
+                poolSets.add (setIndex);
+                poolItems.add (item);
+            }
+        }
+    }
+}
+
+//==============================================================================
+AdviceSet* SetLibrary::getPoolSet (int poolIndex) const
+{
+    return juce::isPositiveAndBelow (poolIndex, poolSets.size()) ? sets[poolSets.getUnchecked (poolIndex)]
+                                                                   : nullptr;
+}
+
+int SetLibrary::getPoolItem (int poolIndex) const
+{
+    return juce::isPositiveAndBelow (poolIndex, poolItems.size()) ? poolItems.getUnchecked (poolIndex) : -1;
+}
+
+juce::String SetLibrary::getPoolText (int poolIndex) const
+{
+    if (auto* set = getPoolSet (poolIndex))
+        return set->getItemText (getPoolItem (poolIndex));
+
+    return {};
+}
+
+juce::String SetLibrary::getPoolSetName (int poolIndex) const
+{
+    if (auto* set = getPoolSet (poolIndex))
+        return set->getName();
+
+    return {};
+}
+
+juce::String SetLibrary::getPoolAuthor (int poolIndex) const
+{
+    if (auto* set = getPoolSet (poolIndex))
+        return set->getAuthor();
+
+    return {};
+}
+
+juce::Colour SetLibrary::getPoolColour (int poolIndex) const
+{
+    if (auto* set = getPoolSet (poolIndex))
+        return set->getColour();
+
+    return juce::Colours::lightgrey;
+}
+
+bool SetLibrary::isPoolFavourite (int poolIndex) const
+{
+    if (auto* set = getPoolSet (poolIndex))
+        return set->isItemFavourite (getPoolItem (poolIndex));
+
+    return false;
+}
+
+bool SetLibrary::setPoolFavourite (int poolIndex, bool shouldBeFavourite)
+{
+    auto* set = getPoolSet (poolIndex);
+    auto item = getPoolItem (poolIndex);
+
+    // After a reload the pool may name items the set no longer holds in memory
+    // (a header-only read): writing it would empty the file.
+    if (set == nullptr || ! juce::isPositiveAndBelow (item, set->getNumItems()))
+        return false;
+
+    auto wasFavourite = set->isItemFavourite (item);
+    set->setItemFavourite (item, shouldBeFavourite);
+
+    if (set->writeToFile())
+        return true;
+
+    // Keep the flag the file still holds, so what the screen shows survives the next build.
+    set->setItemFavourite (item, wasFavourite);
+    return false;
+}
+
+//==============================================================================
+juce::StringArray SetLibrary::getSetNames (int language) const
+{
+    juce::StringArray names;
+
+    for (auto* set : sets)
+        if (language == -1 || set->getLanguage() == language)
+            names.add (set->getName());
+
+    return names;
+}
+
+juce::StringArray SetLibrary::getSetFileNames (int language) const
+{
+    juce::StringArray names;
+
+    for (auto* set : sets)
+        if (language == -1 || set->getLanguage() == language)
+            names.add (set->getFile().getFileName());
+
+    return names;
+}
