@@ -20,6 +20,7 @@ struct FileText
 {
     juce::HeapBlock<char> bytes;
     size_t size = 0;
+    bool isUtf8Bytes = false;   // the file's own bytes, taken as valid UTF-8
 
     std::string_view view() const noexcept { return { bytes.get(), size }; }
 };
@@ -170,6 +171,7 @@ FileText decodeText (const juce::uint8* data, size_t numBytes)
         Utf8Writer out (result, length);
         out.write (start, length);
         out.finish();
+        result.isUtf8Bytes = true;
         return result;
     }
 
@@ -182,40 +184,137 @@ FileText decodeText (const juce::uint8* data, size_t numBytes)
     return result;
 }
 
+/** A file's bytes, or the first of them. */
+struct FileBytes
+{
+    juce::HeapBlock<juce::uint8> bytes;
+    size_t size = 0;
+    bool isWholeFile = true;
+};
+
+/** The file's bytes, or only its first maxBytes when maxBytes is not negative; none when it is
+    missing or cannot be read. */
+FileBytes loadBytes (const juce::File& file, juce::int64 maxBytes = -1)
+{
+    FileBytes result;
+
+    // No existence test first: it costs two more system calls per file, and a file that is
+    // missing does not open, while a folder opens (on some systems) but yields no bytes.
+    juce::FileInputStream in (file);
+
+    if (in.openedOk())
+    {
+        const auto total = in.getTotalLength();
+        const auto wanted = maxBytes >= 0 ? juce::jmin (total, maxBytes) : total;
+
+        // Read straight into one block of the file's size: no growing, no second copy.
+        result.bytes.malloc ((size_t) juce::jmax ((juce::int64) 1, wanted));
+
+        while ((juce::int64) result.size < wanted)
+        {
+            const auto chunk = (int) juce::jmin (wanted - (juce::int64) result.size, (juce::int64) (1 << 30));
+            const auto n = in.read (result.bytes + result.size, chunk);
+
+            if (n <= 0)
+                break;
+
+            result.size += (size_t) n;
+        }
+
+        // A read that stopped short has seen all there is to see.
+        result.isWholeFile = wanted == total || (juce::int64) result.size < wanted;
+    }
+
+    return result;
+}
+
 /** The file's text; empty when it is missing or cannot be read. A positive maxBytes reads only the start. */
 FileText loadText (const juce::File& file, juce::int64 maxBytes = -1)
 {
-    juce::HeapBlock<juce::uint8> bytes;
-    size_t numRead = 0;
+    const auto raw = loadBytes (file, maxBytes);
+    return decodeText (raw.bytes.get(), raw.size);
+}
 
-    if (file.existsAsFile())
+/** The decoded start of a file and how many of its leading bytes the whole file's text is sure to share. */
+struct TextStart
+{
+    FileText text;
+    size_t reliableBytes = 0;
+    bool isWholeFile = true;
+};
+
+/**
+    Decodes the first maxBytes of the file so that the result agrees with the whole file's
+    decoded text as far as reliableBytes says. What could differ:
+    - a character cut at the end (a UTF-16 high surrogate without its partner, an incomplete
+      UTF-8 sequence, which would also make the decoder take the bytes as Windows-1252): cut off;
+    - a start that is valid UTF-8 while a later byte is not, so that the whole file decodes as
+      Windows-1252: the two decodings agree only up to the first byte that is not ASCII.
+    Invalid UTF-8 inside the start stays invalid in the whole file, and the other decodings go
+    unit by unit, so their starts agree entirely.
+*/
+TextStart loadTextStart (const juce::File& file, size_t maxBytes)
+{
+    jassert (maxBytes % 2 == 0 && maxBytes >= 8);   // whole UTF-16 units, more than a byte-order mark and a cut character
+
+    TextStart result;
+    const auto raw = loadBytes (file, (juce::int64) maxBytes);
+    const auto* data = raw.bytes.get();
+    auto size = raw.size;
+    result.isWholeFile = raw.isWholeFile;
+
+    if (raw.isWholeFile)
     {
-        juce::FileInputStream in (file);
-
-        if (in.openedOk())
-        {
-            auto wanted = in.getTotalLength();
-
-            if (maxBytes >= 0)
-                wanted = juce::jmin (wanted, maxBytes);
-
-            // Read straight into one block of the file's size: no growing, no second copy.
-            bytes.malloc ((size_t) juce::jmax ((juce::int64) 1, wanted));
-
-            while ((juce::int64) numRead < wanted)
-            {
-                const auto chunk = (int) juce::jmin (wanted - (juce::int64) numRead, (juce::int64) (1 << 30));
-                const auto n = in.read (bytes + numRead, chunk);
-
-                if (n <= 0)
-                    break;
-
-                numRead += (size_t) n;
-            }
-        }
+        result.text = decodeText (data, size);
+        result.reliableBytes = result.text.size;
+        return result;
     }
 
-    return decodeText (bytes.get(), numRead);
+    const bool littleEndian = data[0] == 0xff && data[1] == 0xfe;
+    const bool bigEndian    = data[0] == 0xfe && data[1] == 0xff;
+
+    if (littleEndian || bigEndian)
+    {
+        const auto lastUnit = littleEndian ? (data[size - 1] << 8) | data[size - 2]
+                                           : (data[size - 2] << 8) | data[size - 1];
+
+        if (lastUnit >= 0xd800 && lastUnit < 0xdc00)
+            size -= 2;
+
+        result.text = decodeText (data, size);
+        result.reliableBytes = result.text.size;
+        return result;
+    }
+
+    // Drops a trailing lead byte whose continuation bytes lie past the cut (as JUCE's validity
+    // test counts them: 0xc0-0xdf one, 0xe0-0xef two, 0xf0-0xf7 three).
+    for (size_t back = 1; back <= juce::jmin ((size_t) 3, size); ++back)
+    {
+        const auto byte = data[size - back];
+
+        if (byte >= 0x80 && byte < 0xc0)
+            continue;
+
+        const auto needed = byte >= 0xc0 && byte < 0xe0 ? 1u : byte >= 0xe0 && byte < 0xf0 ? 2u : byte >= 0xf0 && byte < 0xf8 ? 3u : 0u;
+
+        if (back - 1 < needed)
+            size -= back;
+
+        break;
+    }
+
+    result.text = decodeText (data, size);
+    result.reliableBytes = result.text.size;
+
+    // A null ends the text there whatever follows; without one, text decoded as UTF-8 may be
+    // decoded otherwise once the rest of the file is seen.
+    if (result.text.isUtf8Bytes && std::memchr (data, 0, size) == nullptr)
+    {
+        const auto* text = reinterpret_cast<const juce::uint8*> (result.text.bytes.get());
+        result.reliableBytes = (size_t) (std::find_if (text, text + result.text.size, [] (juce::uint8 b) { return b >= 0x80; }) - text);
+    }
+
+    return result;
 }
 
 //==============================================================================
@@ -308,10 +407,14 @@ public:
             const auto v = text.findValue (key, position);
 
             if (v.begin == npos)
+            {
+                complete = false;
                 return {};
+            }
 
             if (! v.isComplete())
             {
+                complete = false;
                 position = v.begin;
                 return {};
             }
@@ -321,10 +424,13 @@ public:
         }
 
         size_t getPosition() const noexcept { return position; }
+        /** Whether every key so far was found with its ";". */
+        bool isComplete() const noexcept { return complete; }
 
     private:
         const KeyValueText& text;
         size_t position = 0;
+        bool complete = true;
     };
 
     /**
@@ -725,19 +831,23 @@ bool replaceFileWith (const juce::File& target, WriteFunction&& writeContent)
 
 //==============================================================================
 /**
-    Gives the items of a complete read, reusing the set's old item objects (and their tag
-    storage) before creating new ones. A set is read again each time the advice pool is built;
-    reusing in address order keeps the new items in memory in reading order without a round of
-    freeing and allocating every object.
+    Gives the items of a complete read, reusing the set's old and spare item objects (and their
+    tag storage) before creating new ones; those left over are deleted. A set is read again each
+    time the advice pool is built; reusing in address order keeps the new items in memory in
+    reading order (which the sort that follows depends on) without a round of freeing and
+    allocating every object.
 */
 class ItemRefill
 {
 public:
-    explicit ItemRefill (juce::OwnedArray<AdviceItem>& itemsToRefill)
-        : items (itemsToRefill),
-          old (items.begin(), items.end())
+    ItemRefill (juce::OwnedArray<AdviceItem>& itemsToRefill, juce::OwnedArray<AdviceItem>& spares)
+        : items (itemsToRefill)
     {
+        old.reserve ((size_t) (items.size() + spares.size()));
+        old.insert (old.end(), items.begin(), items.end());
+        old.insert (old.end(), spares.begin(), spares.end());
         items.clearQuick (false);
+        spares.clearQuick (false);
         std::sort (old.begin(), old.end());
     }
 
@@ -766,6 +876,37 @@ private:
 
     JUCE_DECLARE_NON_COPYABLE (ItemRefill)
 };
+
+//==============================================================================
+/** Holds the header of a set the writer made (UTF-16: about 2,000 characters) unless its texts are very long. */
+constexpr size_t headerChunkBytes = 4096;
+
+/**
+    Hands readHeader the header of the file's text, loading only the file's start when that is
+    enough: each header search takes the first occurrence after the previous value, so once every
+    value and its ";" lie within what the start is sure to share with the whole text, the rest of
+    the file cannot change them. Otherwise the whole file is loaded and read again: so it is for
+    a long header, and for a UTF-8 file with accented header texts (the rest decides whether the
+    file is UTF-8 at all).
+*/
+template <typename ReadHeader>
+void readHeaderOfFile (const juce::File& file, ReadHeader&& readHeader)
+{
+    {
+        const auto start = loadTextStart (file, headerChunkBytes);
+        const KeyValueText text (start.text.view());
+        KeyValueText::Header header (text);
+        readHeader (header);
+
+        if (start.isWholeFile || (header.isComplete() && header.getPosition() <= start.reliableBytes))
+            return;
+    }
+
+    const auto whole = loadText (file);
+    const KeyValueText text (whole.view());
+    KeyValueText::Header header (text);
+    readHeader (header);
+}
 } // namespace
 
 //==============================================================================
@@ -886,28 +1027,41 @@ void AdviceSet::sortItems()
     ItemSorter (items).sort();
 }
 
+void AdviceSet::keepItemsAsSpares()
+{
+    for (auto* item : items)
+        spareItems.add (item);
+
+    items.clearQuick (false);
+}
+
 //==============================================================================
 void AdviceSet::readFromFile (int mode)
 {
     readMode = mode;
 
-    const auto fileText = loadText (file);
-    const KeyValueText text (fileText.view());
-    KeyValueText::Header header (text);
-
-    name = toString (header.next ("Name="));
-    description = toString (header.next ("Description="));
-    author = toString (header.next ("Author="));
-    language = readInt (header.next ("Language="));
-    colour = readColour (header.next ("Colour="));
+    auto readHeader = [this] (KeyValueText::Header& header)
+    {
+        name = toString (header.next ("Name="));
+        description = toString (header.next ("Description="));
+        author = toString (header.next ("Author="));
+        language = readInt (header.next ("Language="));
+        colour = readColour (header.next ("Colour="));
+    };
 
     if (mode == 1)
     {
-        items.clear();
+        readHeaderOfFile (file, readHeader);
+        keepItemsAsSpares();
         return;
     }
 
-    ItemRefill refill (items);
+    const auto fileText = loadText (file);
+    const KeyValueText text (fileText.view());
+    KeyValueText::Header header (text);
+    readHeader (header);
+
+    ItemRefill refill (items, spareItems);
 
     text.forEachRecord ("Item=", header.getPosition(), [&] (size_t textBegin, size_t textEnd, size_t recordEnd)
     {
@@ -937,26 +1091,31 @@ void AdviceSet::readLegacyFromFile (int mode)
     // No byte-by-byte letter repair: the decoding already takes a file that is not valid UTF-8
     // as Latin-1 (Windows-1252), while a repair pass over UTF-8 text would break every
     // character whose UTF-8 form starts with one of the repaired byte values ("°", "«", "’").
-    const auto fileText = loadText (file);
-    const KeyValueText text (fileText.view());
-    KeyValueText::Header header (text);
-
-    name = toString (header.next ("Nom="));
-    author = toString (header.next ("Auteur="));
-    const auto year = toString (header.next ("Ann\xc3\xa9" "e="));
-    author = author + " (" + year + ")";
-    description = toString (header.next ("Description="));
-    language = readInt (header.next ("Language="));
+    auto readHeader = [this] (KeyValueText::Header& header)
+    {
+        name = toString (header.next ("Nom="));
+        author = toString (header.next ("Auteur="));
+        const auto year = toString (header.next ("Ann\xc3\xa9" "e="));
+        author = author + " (" + year + ")";
+        description = toString (header.next ("Description="));
+        language = readInt (header.next ("Language="));
+    };
 
     colour = juce::Colours::orange;
 
     if (mode == 1)
     {
-        items.clear();
+        readHeaderOfFile (file, readHeader);
+        keepItemsAsSpares();
         return;
     }
 
-    ItemRefill refill (items);
+    const auto fileText = loadText (file);
+    const KeyValueText text (fileText.view());
+    KeyValueText::Header header (text);
+    readHeader (header);
+
+    ItemRefill refill (items, spareItems);
 
     // The favourite value of this format is not read: such sets come without favourites.
     text.forEachRecord ("Texte=", header.getPosition(), [&] (size_t textBegin, size_t textEnd, size_t recordEnd)
@@ -1063,8 +1222,8 @@ bool AdviceSet::writeToFile() const
 
 int AdviceSet::getSetFileKind (const juce::File& fileToTest)
 {
-    if (fileToTest.isDirectory() || ! fileToTest.existsAsFile()
-         || fileToTest.getFileExtension().toLowerCase() != ".kbs")
+    // existsAsFile is false for a folder too.
+    if (fileToTest.getFileExtension().toLowerCase() != ".kbs" || ! fileToTest.existsAsFile())
         return 0;
 
     // The header is ASCII, so the start of the file decodes to it exactly when the whole would.

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <memory>
+#include <string>
 #include <string_view>
 #include <sys/resource.h>
 
@@ -312,6 +314,166 @@ TEST_F (AdviceSetTest, ValuesHoldingLaterKeysReadBackUnchanged)
     EXPECT_EQ (read.getItemText (1), "Item=inside");
     EXPECT_TRUE (read.isItemFavourite (1));
     EXPECT_EQ (read.getItemTagsString (1), "4,");
+}
+
+TEST_F (AdviceSetTest, HeaderOnlyReadHidesItemsThatNoLaterReadBringsBack)
+{
+    AdviceSet big (&catalogue);
+    big.setFile (setFile ("big.kbs"));
+    for (int i = 0; i < 50; ++i)
+        addItem (big, "item " + juce::String (100 + i), "1,2,3,", true);
+    ASSERT_TRUE (big.writeToFile());
+
+    AdviceSet small (&catalogue);
+    small.setFile (setFile ("small.kbs"));
+    small.setName ("Small");
+    addItem (small, "b plain", "");
+    addItem (small, "a plain", "7,");
+    ASSERT_TRUE (small.writeToFile());
+
+    AdviceSet set (&catalogue);
+    set.setFile (big.getFile());
+    set.readFromFile (2);
+    ASSERT_EQ (set.getNumItems(), 50);
+
+    set.setFile (small.getFile());
+    set.readFromFile (1);
+    EXPECT_EQ (set.getNumItems(), 0);
+    EXPECT_EQ (set.getItemText (0), "");
+    EXPECT_FALSE (set.isItemFavourite (0));
+    EXPECT_EQ (set.getItemNumTags (0), 0);
+    EXPECT_FALSE (set.createFileText().contains ("Item="));
+
+    // An item added now is a new one, and the next complete read gives the file's items only.
+    set.addItem();
+    EXPECT_EQ (set.getItemText (0), "");
+    EXPECT_EQ (set.getItemNumTags (0), 0);
+    EXPECT_FALSE (set.isItemFavourite (0));
+    set.readFromFile (2);
+    EXPECT_EQ (set.getName(), "Small");
+    ASSERT_EQ (textsOf (set), juce::StringArray ("a plain", "b plain"));
+    EXPECT_EQ (set.getItemTagsString (0), "7,");
+    EXPECT_EQ (set.getItemTagsString (1), "");
+    EXPECT_FALSE (set.isItemFavourite (0));
+    EXPECT_FALSE (set.isItemFavourite (1));
+
+    set.setFile (big.getFile());
+    set.readFromFile (1);
+    set.readLegacyFromFile (1);
+    EXPECT_EQ (set.getNumItems(), 0);
+    set.readFromFile (2);
+    ASSERT_EQ (textsOf (set), textsOf (big));
+    for (int i = 0; i < set.getNumItems(); ++i)
+    {
+        EXPECT_TRUE (set.isItemFavourite (i));
+        EXPECT_EQ (set.getItemTagsString (i), "1,2,3,");
+    }
+
+    writeUtf8 (setFile ("legacy.kbs"), "Nom=Old;Texte=old one;Attributs=GUIT,;Favori=true;");
+    set.setFile (setFile ("legacy.kbs"));
+    set.readLegacyFromFile (1);
+    EXPECT_EQ (set.getNumItems(), 0);
+    set.readLegacyFromFile (2);
+    ASSERT_EQ (textsOf (set), juce::StringArray ("old one"));
+    EXPECT_EQ (set.getItemTagsString (0), "200,");
+    EXPECT_FALSE (set.isItemFavourite (0));
+}
+
+/*  A header-only read looks at the start of the file first (4 KiB) and must give exactly what
+    the whole text gives. Each case compares it with a complete read of the same bytes. */
+TEST_F (AdviceSetTest, HeaderOnlyReadOfALongFileGivesTheWholeFilesHeader)
+{
+    auto headerOf = [] (const AdviceSet& set)
+    {
+        return set.getName() + "|" + set.getDescription() + "|" + set.getAuthor() + "|"
+             + juce::String (set.getLanguage()) + "|" + juce::String::toHexString ((int) set.getColour().getARGB());
+    };
+
+    // Returns the header-only read.
+    auto readHeaderOnly = [&] (const void* data, size_t size, bool legacy, const juce::String& context)
+    {
+        writeBytes (setFile(), data, size);
+        auto whole = std::make_unique<AdviceSet> (&catalogue);
+        auto start = std::make_unique<AdviceSet> (&catalogue);
+        whole->setFile (setFile());
+        start->setFile (setFile());
+
+        if (legacy)
+        {
+            whole->readLegacyFromFile (2);
+            start->readLegacyFromFile (1);
+        }
+        else
+        {
+            whole->readFromFile (2);
+            start->readFromFile (1);
+        }
+
+        EXPECT_EQ (headerOf (*start), headerOf (*whole)) << context;
+        return start;
+    };
+
+    auto nameOfUtf8 = [&] (const std::string& bytes, bool legacy, const juce::String& context)
+    {
+        return readHeaderOnly (bytes.data(), bytes.size(), legacy, context)->getName();
+    };
+
+    const auto ecoute = utf8 ("\xc3\x89" "coute");
+
+    // Files the writer made (UTF-16): the header ends on either side of the first 4 KiB, and in
+    // some rounds a surrogate pair of the description is cut there.
+    for (int length = 1880; length < 2010; ++length)
+    {
+        AdviceSet set (&catalogue);
+        set.setFile (setFile());
+        set.setName (ecoute);
+        set.setDescription (juce::String::repeatedString ("d", length) + utf8 ("\xf0\x9f\x8e\xba\xf0\x9f\x8e\xba"));
+        set.setAuthor ("Me");
+        set.setLanguage (1);
+        set.setColour (juce::Colour (10, 20, 30));
+        for (int i = 0; i < 30; ++i)
+            addItem (set, utf8 ("\xf0\x9f\x8e\xba item ") + juce::String (i), "1,");
+        ASSERT_TRUE (set.writeToFile());
+
+        const auto bytes = bytesOf (setFile());
+        EXPECT_EQ (headerOf (*readHeaderOnly (bytes.getData(), bytes.getSize(), false, juce::String (length))), headerOf (set));
+    }
+
+    const std::string header = "KindlebrookV1 - Set file\n\nName=\xc3\x89" "coute;\nDescription=D;\nAuthor=A;\nLanguage=1;\nColour=1,2,3;\n\n";
+    const std::string asciiHeader = "KindlebrookV1 - Set file\n\nName=Plain;\nDescription=D;\nAuthor=A;\nLanguage=1;\nColour=1,2,3;\n\n";
+
+    // Hand-made UTF-8 with a character of each length cut at the end of the first 4 KiB (shift 0:
+    // just after it): the cut must not make the start read as Windows-1252.
+    for (const std::string character : { "\xc3\xa9", "\xe2\x82\xac", "\xf0\x9f\x8e\xba" })
+    {
+        for (size_t shift = 0; shift < character.size(); ++shift)
+        {
+            const auto context = juce::String (character.size()) + " bytes, shift " + juce::String (shift);
+            const auto items = "Item=" + std::string (4096 - header.size() - 5 - shift, 'x') + character + ";\nTags=1,;\n\nItem=z;\nTags=;\n";
+            EXPECT_EQ (nameOfUtf8 (header + items, false, context), ecoute);
+            EXPECT_EQ (nameOfUtf8 (asciiHeader + items, false, context), "Plain");
+
+            // A byte that is not UTF-8 further on makes the whole file Windows-1252, header included.
+            EXPECT_EQ (nameOfUtf8 (header + items + "Item=\xff;\n", false, context), utf8 ("\xc3\x83\xe2\x80\xb0" "coute"));
+        }
+    }
+
+    // A value longer than the start, keys found only after it, a null byte within it.
+    EXPECT_EQ (nameOfUtf8 ("Name=" + std::string (6000, 'n') + ";Colour=1,2,3;", false, "long value"),
+               juce::String::repeatedString ("n", 6000));
+    EXPECT_EQ (readHeaderOnly (nullptr, 0, false, "empty")->getName(), "");
+    nameOfUtf8 ("Name=early;" + std::string (6000, ' ') + "Description=late;Author=x;Language=1;Colour=1,2,3;", false, "late keys");
+    nameOfUtf8 ("Name=early;Description=d;Author=a;Language=1;Colour=1,2," + std::string (6000, ' ') + "3;", false, "late end");
+    EXPECT_EQ (nameOfUtf8 (header + std::string (1, '\0') + std::string (6000, '\xff'), false, "null"), ecoute);
+
+    // The older format, whose "Ann\xc3\xa9" "e=" key is not ASCII, in Latin-1 and in UTF-8.
+    std::string legacyItems;
+    for (int i = 0; i < 200; ++i)
+        legacyItems += "Texte=conseil " + std::to_string (i) + ";Attributs=GUIT,;Favori=0;\n";
+
+    const auto general = utf8 ("G\xc3\xa9n\xc3\xa9ral");
+    EXPECT_EQ (nameOfUtf8 ("Nom=G\xe9n\xe9ral;Auteur=Anon;Ann\xe9" "e=2009;Description=D;Language=1;\n" + legacyItems, true, "Latin-1"), general);
+    EXPECT_EQ (nameOfUtf8 ("Nom=G\xc3\xa9n\xc3\xa9ral;Auteur=Anon;Ann\xc3\xa9" "e=2009;Description=D;Language=1;\n" + legacyItems, true, "UTF-8"), general);
 }
 
 //==============================================================================

@@ -375,6 +375,86 @@ TEST_F (SetLibraryTest, StalePoolNeverEmptiesOrRecreatesASetFile)
     EXPECT_FALSE (demoFile.exists());
 }
 
+/*  Reload keeps the sets of files it lists again; whatever changed on disk, the library must
+    then look exactly like one that reads the folder for the first time. */
+TEST_F (SetLibraryTest, ReloadAfterFilesChangedLooksLikeAFirstLoad)
+{
+    auto describe = [] (const SetLibrary& lib)
+    {
+        juce::StringArray lines;
+
+        for (int i = 0; i < lib.getNumSets(); ++i)
+        {
+            auto* set = lib.getSet (i);
+            lines.add (set->getFile().getFullPathName() + "|" + set->getName() + "|" + set->getDescription() + "|"
+                       + set->getAuthor() + "|" + juce::String (set->getLanguage()) + "|"
+                       + juce::String::toHexString ((int) set->getColour().getARGB()) + "|"
+                       + juce::String (set->getReadMode()) + "|" + juce::String (set->getNumItems()));
+        }
+
+        return lines;
+    };
+
+    auto describePool = [] (const SetLibrary& lib)
+    {
+        juce::StringArray lines;
+
+        for (int i = 0; i < lib.getPoolSize(); ++i)
+            lines.add (lib.getPoolSetName (i) + "|" + lib.getPoolText (i) + "|" + lib.getPoolAuthor (i) + "|"
+                       + juce::String::toHexString ((int) lib.getPoolColour (i).getARGB()) + "|"
+                       + (lib.isPoolFavourite (i) ? "favourite" : ""));
+
+        return lines;
+    };
+
+    auto expectLikeAFirstLoad = [&] (const juce::String& context)
+    {
+        library.reload();
+        SetLibrary fresh (&catalogue);
+        fresh.setBaseFolder (base);
+        fresh.reload();
+
+        const auto sets = describe (library);
+        EXPECT_EQ (sets, describe (fresh)) << context;
+        for (auto& line : sets)
+            EXPECT_TRUE (line.endsWith ("|1|0") || line.endsWith ("|0|0")) << context << ": " << line;
+
+        library.buildPool (-1, {}, -1, 0);
+        fresh.buildPool (-1, {}, -1, 0);
+        EXPECT_EQ (describePool (library), describePool (fresh)) << context;
+        EXPECT_EQ (describe (library), describe (fresh)) << context;
+    };
+
+    writeStandardSets();
+    library.reload();
+    library.buildPool (-1, {}, -1, 0);
+    ASSERT_EQ (library.getPoolSize(), 7);
+    expectLikeAFirstLoad ("unchanged");
+
+    // New header, fewer and other items, another favourite; a set gone, a set added.
+    writeSet (dataFolder().getChildFile ("Demo.kbs"),
+              { "Demo renamed", 1, juce::Colour (0xff102030), { { "only this", "5,", true } } });
+    ASSERT_TRUE (dataFolder().getChildFile ("Autre.kbs").deleteFile());
+    writeSet (dataFolder().getChildFile ("Neu.kbs"), { "Neu", 0, juce::Colour (0xff405060), { { "neu", "0," } } });
+    expectLikeAFirstLoad ("rewritten, removed, added");
+
+    // A current set turned into an older one, an empty file, and a link to nothing (no set file at all).
+    const char legacy[] = "Nom=Vieux;Auteur=Anon;Ann\xe9" "e=2009;Description=Ancien;Language=0;Texte=vieux conseil;Attributs=GUIT,;Favori=1;";
+    ASSERT_TRUE (dataFolder().getChildFile ("English.kbs").replaceWithData (legacy, sizeof (legacy) - 1));
+    ASSERT_TRUE (dataFolder().getChildFile ("Neu.kbs").replaceWithData ("", 0));
+    ASSERT_TRUE (dataFolder().getChildFile ("Demo.kbs").deleteFile());
+    ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("Demo.kbs"), false));
+    expectLikeAFirstLoad ("changed kinds");
+
+    // And back: every file a set again, with more items than before.
+    ASSERT_TRUE (dataFolder().getChildFile ("Demo.kbs").deleteFile());
+    writeSet (dataFolder().getChildFile ("Demo.kbs"),
+              { "Demo again", 0, juce::Colour (0xff708090), { { "c", "1," }, { "a", "2,", true }, { "b", "" }, { "d", "3," } } });
+    writeSet (dataFolder().getChildFile ("English.kbs"), { "English again", 1, juce::Colours::red, { { "x", "0," } } });
+    expectLikeAFirstLoad ("sets again");
+    EXPECT_EQ (library.getPoolSize(), 5);
+}
+
 //==============================================================================
 TEST_F (SetLibraryTest, OddFilesKeepTheirPlaceWithoutAddingAdvice)
 {
