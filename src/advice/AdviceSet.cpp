@@ -1038,16 +1038,45 @@ void AdviceSet::keepItemsAsSpares()
 //==============================================================================
 void AdviceSet::readFromFile (int mode)
 {
+    read (mode, false);
+}
+
+void AdviceSet::readLegacyFromFile (int mode)
+{
+    read (mode, true);
+}
+
+void AdviceSet::read (int mode, bool legacy)
+{
     readMode = mode;
 
-    auto readHeader = [this] (KeyValueText::Header& header)
+    // No byte-by-byte letter repair in the older format: the decoding already takes a file that
+    // is not valid UTF-8 as Latin-1 (Windows-1252), while a repair pass over UTF-8 text would
+    // break every character whose UTF-8 form starts with one of the repaired byte values.
+    auto readHeader = [this, legacy] (KeyValueText::Header& header)
     {
-        name = toString (header.next ("Name="));
-        description = toString (header.next ("Description="));
-        author = toString (header.next ("Author="));
-        language = readInt (header.next ("Language="));
-        colour = readColour (header.next ("Colour="));
+        if (legacy)
+        {
+            name = toString (header.next ("Nom="));
+            author = toString (header.next ("Auteur="));
+            const auto year = toString (header.next ("Ann\xc3\xa9" "e="));
+            author = author + " (" + year + ")";
+            description = toString (header.next ("Description="));
+            language = readInt (header.next ("Language="));
+        }
+        else
+        {
+            name = toString (header.next ("Name="));
+            description = toString (header.next ("Description="));
+            author = toString (header.next ("Author="));
+            language = readInt (header.next ("Language="));
+            colour = readColour (header.next ("Colour="));
+        }
     };
+
+    // The older format has no colour.
+    if (legacy)
+        colour = juce::Colours::orange;
 
     if (mode == 1)
     {
@@ -1063,72 +1092,36 @@ void AdviceSet::readFromFile (int mode)
 
     ItemRefill refill (items, spareItems);
 
-    text.forEachRecord ("Item=", header.getPosition(), [&] (size_t textBegin, size_t textEnd, size_t recordEnd)
+    text.forEachRecord (legacy ? "Texte=" : "Item=", header.getPosition(),
+                        [&] (size_t textBegin, size_t textEnd, size_t recordEnd)
     {
         auto* item = refill.addItem();
         item->text = toString (text.get (textBegin, textEnd));
 
         // The text cannot hold ";", so the record's other keys are looked for after it.
-        const auto favourite = text.findValue ("Favorite=", textEnd + 1, recordEnd);
-        item->favourite = text.get (favourite) == "true";
-
-        const auto tags = text.findValue ("Tags=", textEnd + 1, recordEnd);
-
-        if (tags.isComplete())
+        if (legacy)
         {
-            const auto value = text.get (tags);
-            item->setTagsFromText (value.data(), value.data() + value.size());
+            // The favourite value of this format is not read: such sets come without favourites.
+            const auto codes = text.findValue ("Attributs=", textEnd + 1, recordEnd);
+
+            if (codes.isComplete())
+            {
+                const auto value = text.get (codes);
+                setTagsFromCodes (*item, value.data(), value.data() + value.size());
+            }
         }
-    });
-
-    sortItems();
-}
-
-void AdviceSet::readLegacyFromFile (int mode)
-{
-    readMode = mode;
-
-    // No byte-by-byte letter repair: the decoding already takes a file that is not valid UTF-8
-    // as Latin-1 (Windows-1252), while a repair pass over UTF-8 text would break every
-    // character whose UTF-8 form starts with one of the repaired byte values ("°", "«", "’").
-    auto readHeader = [this] (KeyValueText::Header& header)
-    {
-        name = toString (header.next ("Nom="));
-        author = toString (header.next ("Auteur="));
-        const auto year = toString (header.next ("Ann\xc3\xa9" "e="));
-        author = author + " (" + year + ")";
-        description = toString (header.next ("Description="));
-        language = readInt (header.next ("Language="));
-    };
-
-    colour = juce::Colours::orange;
-
-    if (mode == 1)
-    {
-        readHeaderOfFile (file, readHeader);
-        keepItemsAsSpares();
-        return;
-    }
-
-    const auto fileText = loadText (file);
-    const KeyValueText text (fileText.view());
-    KeyValueText::Header header (text);
-    readHeader (header);
-
-    ItemRefill refill (items, spareItems);
-
-    // The favourite value of this format is not read: such sets come without favourites.
-    text.forEachRecord ("Texte=", header.getPosition(), [&] (size_t textBegin, size_t textEnd, size_t recordEnd)
-    {
-        auto* item = refill.addItem();
-        item->text = toString (text.get (textBegin, textEnd));
-
-        const auto codes = text.findValue ("Attributs=", textEnd + 1, recordEnd);
-
-        if (codes.isComplete())
+        else
         {
-            const auto value = text.get (codes);
-            setTagsFromCodes (*item, value.data(), value.data() + value.size());
+            const auto favourite = text.findValue ("Favorite=", textEnd + 1, recordEnd);
+            item->favourite = text.get (favourite) == "true";
+
+            const auto tags = text.findValue ("Tags=", textEnd + 1, recordEnd);
+
+            if (tags.isComplete())
+            {
+                const auto value = text.get (tags);
+                item->setTagsFromText (value.data(), value.data() + value.size());
+            }
         }
     });
 

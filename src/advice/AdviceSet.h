@@ -79,6 +79,8 @@ private:
     void setTagsFromCodes (AdviceItem& item, const char* begin, const char* end) const;
     /** Empties the item list, keeping the item objects for the next complete read. */
     void keepItemsAsSpares();
+    /** Both readers: the current format, or the older one (legacy). */
+    void read (int mode, bool legacy);
 
     const TagCatalogue* catalogue;
     juce::String name, description, author;
