@@ -23,5 +23,28 @@ check "the program closes when asked" kb_close_app
 start_program
 check "the marked advice is shown again" test "$(read_advice)" = "$advice"
 kb_screenshot "$KB_WORK/favourite-again.png"
+
+# A set file that cannot be replaced: the user is told, and the star shows what the file holds.
+click_new_advice
+advice=$(read_advice)
+set_file=$(set_file_of "$advice")
+kb_screenshot "$KB_WORK/unmarked.png"
+rm -f "$set_file" && mkdir "$set_file"
+click_favourite
+alert=""
+for i in $(seq 1 50); do
+    alert=$(xdotool search --all --onlyvisible --pid "$KB_APP_PID" --name "Favourite not saved" 2>/dev/null | head -n 1)
+    [ -n "$alert" ] && break
+    sleep 0.1
+done
+check "an alert tells the favourite was not saved" test -n "$alert"
+kb_screenshot "$KB_WORK/alert.png" root
+xdotool key Return
+sleep 0.5
+kb_screenshot "$KB_WORK/not-marked.png"
+star_before=$(pixel_rgb "$KB_WORK/unmarked.png" 414 321)
+star_after=$(pixel_rgb "$KB_WORK/not-marked.png" 414 321)
+check "the star stays unmarked ($star_before, now $star_after)" test "$star_after" = "$star_before"
+
 check "the program closes when asked" kb_close_app
 finish
