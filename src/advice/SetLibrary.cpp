@@ -33,7 +33,7 @@ juce::File SetLibrary::getBaseFolder() const
 }
 
 //==============================================================================
-juce::File SetLibrary::findSetFolderBeside (const juce::File& base)
+juce::File SetLibrary::dataFolderBeside (const juce::File& base)
 {
     for (auto* relativePath : { "./data", "../data" })
     {
@@ -43,24 +43,18 @@ juce::File SetLibrary::findSetFolderBeside (const juce::File& base)
             return folder;
     }
 
-    return {};
+    // Where a first set would go; it holds no set file, so listing it finds nothing.
+    return base.getChildFile ("./data");
 }
 
 juce::File SetLibrary::findDataFolder() const
 {
-    if (dataFolder != juce::File())
-        return dataFolder;
-
-    auto base = getBaseFolder();
-    auto found = findSetFolderBeside (base);
-    return found != juce::File() ? found : base.getChildFile ("./data");
+    return dataFolder != juce::File() ? dataFolder : dataFolderBeside (getBaseFolder());
 }
 
 juce::File SetLibrary::getDataFolder()
 {
-    auto base = getExecutablesFolder();
-    auto found = findSetFolderBeside (base);
-    return found != juce::File() ? found : base.getChildFile ("./data");
+    return dataFolderBeside (getExecutablesFolder());
 }
 
 //==============================================================================
@@ -77,14 +71,9 @@ void SetLibrary::reload()
     for (int i = 0; i < previous.size(); ++i)
         previousIndexes.set (previous.getUnchecked (i)->getFile().getFullPathName(), i);
 
-    auto base = getBaseFolder();
-    auto setFolder = findSetFolderBeside (base);
-    dataFolder = setFolder != juce::File() ? setFolder : base.getChildFile ("./data");
+    dataFolder = dataFolderBeside (getBaseFolder());
 
-    if (setFolder == juce::File())
-        return;
-
-    for (auto& file : setFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
+    for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
     {
         auto kind = AdviceSet::getSetFileKind (file);
         const auto path = file.getFullPathName();

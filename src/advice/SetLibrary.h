@@ -48,7 +48,8 @@ public:
 
 private:
     /** "./data" or "../data" beside the folder, whichever first holds a set file; none if neither does. */
-    static juce::File findSetFolderBeside (const juce::File& folder);
+    /** "./data" or else "../data" beside the folder, whichever holds a set file; "./data" when neither does. */
+    static juce::File dataFolderBeside (const juce::File& folder);
     juce::File getBaseFolder() const;
     AdviceSet* getPoolSet (int poolIndex) const;
     int getPoolItem (int poolIndex) const;
