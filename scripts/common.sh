@@ -34,7 +34,10 @@ kb_ensure_packages()
 kb_configure()
 {
     if [ ! -f "$KB_BUILD_DIR/build.ninja" ]; then
-        cmake -S "$KB_ROOT" -B "$KB_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release
+        local launcher=()
+        # A second build folder (sanitizers, a worktree) then reuses the compiled JUCE modules.
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+        cmake -S "$KB_ROOT" -B "$KB_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
     fi
 }
 

@@ -1,5 +1,6 @@
 #include "AdviceSet.h"
 
+#include "CheckedFileWriter.h"
 #include "TagCatalogue.h"
 
 #include <algorithm>
@@ -1197,6 +1198,19 @@ juce::String AdviceSet::createFileText() const
     writeText (sink);
     *sink.dest = 0;
     return text;
+}
+
+bool CheckedFileWriter::writeText (const juce::File& target, const juce::String& text)
+{
+    if (target == juce::File() || target.isDirectory())
+        return false;
+
+    return replaceFileWith (target, [&text] (juce::OutputStream& out)
+    {
+        Utf16Sink sink (out);
+        sink.add (text);
+        return sink.finish();
+    });
 }
 
 bool AdviceSet::writeToFile() const
