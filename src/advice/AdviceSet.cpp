@@ -823,7 +823,8 @@ bool replaceFileWith (const juce::File& target, WriteFunction&& writeContent)
 
         out.flush();
 
-        if (out.getStatus().failed())
+        // A write cut short (full disk, size limit) sets no error status: only the size tells.
+        if (out.getStatus().failed() || temp.getFile().getSize() != out.getPosition())
             return false;
     }
 
