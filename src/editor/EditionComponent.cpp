@@ -584,11 +584,12 @@ void EditionComponent::openSet()
         else if (kind == 1)
             set->readLegacyFromFile (2);
 
-        // The older format has no header of its own: a file from which its reader took nothing
-        // is not a set, and saving it would write an empty set over it.
+        // The older format has no header line: a file from which its reader took nothing is
+        // not a set, and saving it would write an empty set over it. (Its author always reads
+        // as at least " ()", so it tells nothing.)
         const auto isSet = kind == 2
                         || (kind == 1 && (set->getNumItems() > 0 || set->getName().isNotEmpty()
-                                          || set->getAuthor().isNotEmpty() || set->getDescription().isNotEmpty()));
+                                          || set->getDescription().isNotEmpty()));
 
         if (! isSet)
         {
