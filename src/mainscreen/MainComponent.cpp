@@ -170,8 +170,14 @@ void MainComponent::grabFocusSoon()
 void MainComponent::globalFocusChanged (juce::Component* focusedComponent)
 {
     // A window that becomes active focuses itself, and keys would then never reach this component.
-    if (focusedComponent != nullptr && focusedComponent != this
-        && focusedComponent == getTopLevelComponent() && isShowing())
+    if (focusedComponent == nullptr || focusedComponent == this
+        || focusedComponent != getTopLevelComponent() || ! isShowing())
+        return;
+
+    // The set editor has shortcuts of its own; the other panels leave the keys to the main screen.
+    if (editionPanel != nullptr && editionPanel->isVisible())
+        editionPanel->grabKeyboardFocus();
+    else
         grabKeyboardFocus();
 }
 
