@@ -88,6 +88,11 @@ kb_screenshot "$KB_WORK/editor-tags.png"
 click_at 60 284
 sleep 0.3
 
+# A last edit left open: Ctrl+S keeps what was typed.
+click_at 250 107
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 10 "My own set"
 xdotool key ctrl+s
 answer_file_dialog "mine"
 check "Ctrl+S saved through the dialog into the data folder" test -f "$KB_DATA/mine.kbs"
@@ -96,6 +101,7 @@ check "the file holds the first advice" grep -qxF "Item=$FIRST;" <(saved_text)
 check "the file holds the advice added with Ctrl++" grep -qxF "Item=$SECOND;" <(saved_text)
 check "the colour chosen on its page was saved" test -n "$(set_colour "$KB_DATA/mine.kbs")" -a "$(set_colour "$KB_DATA/mine.kbs")" != "255,165,0"
 check "the tag chosen on its page was saved" grep -q "^Tags=.*205," <(saved_text)
+check "the name still being typed at Ctrl+S was saved" grep -qx "Name=My own set;" <(saved_text)
 
 # Back on the main screen, with the filter on that set, both advice come up.
 click_at 466 322
