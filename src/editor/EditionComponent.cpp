@@ -246,7 +246,15 @@ void EditionComponent::closeSet()
 
 bool EditionComponent::canClose()
 {
+    // Text still being typed counts as a change the user means to keep.
+    commitOpenEdit();
     return passSaveGuard();
+}
+
+void EditionComponent::commitOpenEdit()
+{
+    for (auto* label : { nameLabel, adviceLabel, authorLabel, setDescriptionLabel })
+        label->commitEdit();
 }
 
 //==============================================================================
@@ -824,6 +832,10 @@ bool EditionComponent::keyPressed (const juce::KeyPress& key)
 {
     const auto ctrl = [&key] (int keyCode) { return key == juce::KeyPress (keyCode, juce::ModifierKeys::ctrlModifier, 0); };
     const auto mods = key.getModifiers();
+
+    // A command typed while a text is being edited acts on the text as typed so far.
+    if (mods.isCtrlDown())
+        commitOpenEdit();
 
     if (ctrl ('s') && saveButton->isVisible())
     {

@@ -96,6 +96,8 @@ private:
     /** The wheel position when it names an item of the open set, otherwise -1. */
     int getValidPosition() const;
     void markModified();
+    /** Ends an edit in place as Return would, and applies it now rather than at the next message. */
+    void commitOpenEdit();
 
     /** Gives the keyboard focus back to the panel when an edit in place ends, so that the
         shortcuts keep working without a click into the panel. */

@@ -27,6 +27,9 @@ public:
 
     const juce::MouseWheelDetails& getLastWheel() const noexcept { return lastWheel; }
 
+    /** Ends an edit in progress as Return does, with its change message delivered at once. */
+    void commitEdit();
+
     /** The most characters the editor lets the user type. */
     static constexpr int maxTextLength = 400;
 

@@ -8,51 +8,6 @@ rm -f "$KB_DATA"/*.kbs
 FIRST="Hum the bass line before you write it down"
 SECOND="Record the chorus at half speed"
 
-# The program's other window: a dialog or an alert box.
-other_window()
-{
-    local i w
-    for i in $(seq 1 50); do
-        w=$(xdotool search --onlyvisible --pid "$KB_APP_PID" 2>/dev/null | grep -vx "$KB_WINDOW" | head -n 1)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-
-# Types a file name into the file dialog (its name box sits 69 pixels above its bottom) and confirms.
-answer_file_dialog()
-{
-    local dialog WIDTH HEIGHT
-    dialog=$(other_window) || { fail "no file dialog appeared"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$dialog")"
-    xdotool mousemove --window "$dialog" $((WIDTH / 2)) $((HEIGHT - 69)) click 1
-    sleep 0.2
-    xdotool type --delay 10 "$1"
-    xdotool key Return
-    sleep 0.8
-}
-
-# Clicks the middle button ("Ignore") of the alert box that asks about unsaved changes.
-click_ignore()
-{
-    local alert WIDTH HEIGHT
-    alert=$(other_window) || { fail "no alert box appeared"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$alert")"
-    xdotool mousemove --window "$alert" $((WIDTH / 2 - 12)) $((HEIGHT - 21)) click 1
-}
-
-# Replaces the text of a label of the editor by clicking into it, as a user edits in place.
-edit_label_at()
-{
-    click_at "$1" "$2"
-    sleep 0.3
-    xdotool key ctrl+a
-    xdotool type --delay 10 "$3"
-    xdotool key Return
-    sleep 0.3
-}
-
 title() { xdotool getwindowname "$KB_WINDOW"; }
 saved_text() { file_text "$KB_DATA/mine.kbs"; }
 
@@ -88,6 +43,11 @@ kb_screenshot "$KB_WORK/editor-tags.png"
 click_at 60 284
 sleep 0.3
 
+# A last edit left open: Ctrl+S keeps what was typed.
+click_at 250 107
+sleep 0.3
+xdotool key ctrl+a
+xdotool type --delay 10 "My own set"
 xdotool key ctrl+s
 answer_file_dialog "mine"
 check "Ctrl+S saved through the dialog into the data folder" test -f "$KB_DATA/mine.kbs"
@@ -96,6 +56,7 @@ check "the file holds the first advice" grep -qxF "Item=$FIRST;" <(saved_text)
 check "the file holds the advice added with Ctrl++" grep -qxF "Item=$SECOND;" <(saved_text)
 check "the colour chosen on its page was saved" test -n "$(set_colour "$KB_DATA/mine.kbs")" -a "$(set_colour "$KB_DATA/mine.kbs")" != "255,165,0"
 check "the tag chosen on its page was saved" grep -q "^Tags=.*205," <(saved_text)
+check "the name still being typed at Ctrl+S was saved" grep -qx "Name=My own set;" <(saved_text)
 
 # Back on the main screen, with the filter on that set, both advice come up.
 click_at 466 322

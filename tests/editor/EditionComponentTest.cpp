@@ -360,6 +360,27 @@ TEST_F (EditionComponentTest, NoAdviceLocksTheText)
     EXPECT_EQ (position(), 0);
 }
 
+TEST_F (EditionComponentTest, TextStillBeingTypedIsSavedAndGuarded)
+{
+    const auto file = writeSet ("mine.kbs", { "A" });
+    open (file);
+    auto& advice = child<SpecialLabel> ("adviceLabel");
+    advice.showEditor();
+    advice.getCurrentTextEditor()->setText ("Typed, then Ctrl+S", false);
+    EXPECT_TRUE (key ('s', ctrl));
+    kbtest::pumpMessages();
+    EXPECT_FALSE (advice.isBeingEdited());
+    EXPECT_TRUE (file.loadFileAsString().contains ("Item=Typed, then Ctrl+S;"));
+    EXPECT_TRUE (panel.isUpToDate()) << "the edit is not counted again after the save";
+
+    advice.showEditor();
+    advice.getCurrentTextEditor()->setText ("Typed, then the window closed", false);
+    dialogs->saveAnswers = { 0 };
+    EXPECT_FALSE (panel.canClose());
+    EXPECT_EQ (dialogs->asked.size(), 1);
+    EXPECT_EQ (set().getItemText (0), "Typed, then the window closed");
+}
+
 TEST_F (EditionComponentTest, DeleteFromFirstMiddleAndLast)
 {
     open (writeSet ("mine.kbs", { "A", "B", "C", "D", "E" }));
