@@ -85,35 +85,10 @@ juce::String SettingsFile::encodeSetFileName (const juce::String& name)
 
 juce::String SettingsFile::decodeSetFileName (const juce::String& stored)
 {
-    if (! stored.containsChar ('%'))
-        return stored;
-
-    // One pass from the left, so that "%253B" gives back "%3B" and not ";".
-    juce::String name;
-    auto p = stored.getCharPointer();
-
-    while (! p.isEmpty())
-    {
-        bool replaced = false;
-
-        if (*p == '%')
-        {
-            for (auto& escape : escapes)
-            {
-                if (p.compareIgnoreCaseUpTo (juce::CharPointer_ASCII (escape[1]), 3) == 0)
-                {
-                    name << escape[0];
-                    p += 3;
-                    replaced = true;
-                    break;
-                }
-            }
-        }
-
-        if (! replaced)
-            name << *p++;
-    }
-
+    // In reverse order: every "%" of the stored text begins one of the escapes.
+    auto name = stored;
+    for (int i = (int) std::size (escapes); --i >= 0;)
+        name = name.replace (escapes[i][1], escapes[i][0]);
     return name;
 }
 

@@ -1,7 +1,6 @@
 #include "TestSupport.h"
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/ShuffleBag.h"
-#include "options/OptionsComponent.h"
 #include "widgets/SpecialButton.h"
 
 #include <gtest/gtest.h>
@@ -89,26 +88,6 @@ TEST (ShuffleBag, DrawsEveryIndexOncePerCycleAndRestartsWhenTheSizeChanges)
 
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ (bag.next (1), 0);
-}
-
-TEST (ShuffleBag, AnAdviceShownWithoutADrawCountsAsDrawn)
-{
-    ShuffleBag bag;
-    bag.next (5);
-    bag.startCycleAfter (5, 3);
-    EXPECT_EQ (bag.getRemaining(), 4);
-
-    std::set<int> rest;
-    for (int i = 0; i < 4; ++i)
-        rest.insert (bag.next (5));
-    EXPECT_EQ (rest, (std::set<int> { 0, 1, 2, 4 }));
-
-    // A pool of one is spent by its advice; an empty pool leaves the bag alone.
-    bag.startCycleAfter (1, 0);
-    EXPECT_EQ (bag.getRemaining(), 0);
-    EXPECT_EQ (bag.next (1), 0);
-    bag.startCycleAfter (0, 0);
-    EXPECT_EQ (bag.getRemaining(), 0);
 }
 
 //==============================================================================
@@ -217,77 +196,6 @@ TEST (MainComponentSettings, TheLastAdviceComesBackAtTheNextStart)
     auto main = makeMain (folder);
     EXPECT_EQ (main->getCurrentIndex(), 0);
     EXPECT_EQ (main->getAdviceText(), "alpha 00");
-}
-
-TEST (MainComponentSettings, SetFileNamesTheFormatCannotHoldSurviveARestart)
-{
-    ProgramFolder folder;
-    folder.addSet ("Timer=2.kbs", "Keyed", 1, juce::Colours::red, numbered ("keyed", 2));
-    folder.addSet ("Tags=1;x.kbs", "Semicolon", 1, juce::Colours::green, numbered ("semicolon", 3));
-    folder.addSet ("plain.kbs", "Plain", 1, juce::Colours::blue, numbered ("plain", 4));
-
-    const std::pair<const char*, int> choices[] = { { "Timer=2.kbs", 2 }, { "Tags=1;x.kbs", 3 }, { "plain.kbs", 4 } };
-
-    for (auto [fileName, size] : choices)
-    {
-        {
-            auto main = makeMain (folder);
-            main->handleMenuResult (1);
-            main->getOptionsPanel()->setSelectedSet (fileName, false);
-            main->actionListenerCallback ("OptionsOK");
-            ASSERT_EQ (main->getSets(), fileName);
-            EXPECT_EQ (main->getSetLibrary().getPoolSize(), size);
-        }
-
-        auto main = makeMain (folder);
-        EXPECT_EQ (main->getSets(), fileName) << folder.settings().loadFileAsString();
-        EXPECT_EQ (main->getTags(), -1);
-        EXPECT_EQ (main->getSetLibrary().getPoolSize(), size);
-    }
-    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("\r\nSets=plain.kbs;\r\n"));
-}
-
-TEST (MainComponentSettings, AnyInterfaceLanguageButZeroIsEnglishForTheTagsToo)
-{
-    ProgramFolder folder;
-    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one" });
-    const auto melodyFrench = juce::String (juce::CharPointer_UTF8 ("M\xc3\xa9lodie"));
-
-    for (auto language : { 2, -1, 0, 1 })
-    {
-        folder.writeSettings ("Language=" + juce::String (language) + ";\nLanguageSet=-1;\nSets=;\nTags=-1;\n");
-        auto main = makeMain (folder);
-        const auto english = language != 0;
-        EXPECT_EQ (main->getTagCatalogue().getTagName (406) == melodyFrench, ! english) << language;
-
-        // Cancelling the options takes the catalogue back to the interface language by the same rule.
-        main->handleMenuResult (1);
-        main->getTagCatalogue().rebuild (! english);
-        main->actionListenerCallback ("OptionsCancel");
-        EXPECT_EQ (main->getTagCatalogue().getTagName (406) == melodyFrench, ! english) << language;
-    }
-}
-
-TEST (MainComponentSettings, TheRestoredAdviceIsNotDrawnAgainInTheFirstCycle)
-{
-    ProgramFolder folder;
-    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 8));
-
-    // Each start would leave the restored advice in the bag seven times in eight: five starts.
-    for (auto restored : { 1, 3, 5, 6, 7 })
-    {
-        folder.writeSettings ("Language=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\nLastItem=" + juce::String (restored) + ";\n");
-        auto main = makeMain (folder);
-        ASSERT_EQ (main->getCurrentIndex(), restored);
-
-        std::set<int> shown { restored };
-        for (int i = 0; i < 7; ++i)
-        {
-            main->showAdvice (-1, true);
-            shown.insert (main->getCurrentIndex());
-        }
-        EXPECT_EQ (shown.size(), 8u) << "restored " << restored;
-    }
 }
 
 //==============================================================================
@@ -435,55 +343,36 @@ TEST (MainComponentAdvice, AFavouriteThatCannotBeStoredIsReportedAndNotShown)
     EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
 }
 
-TEST (MainComponentAdvice, TheStarFollowsAnAdviceFromASetWithoutAName)
+TEST (MainComponentAdvice, TheStarFollowsAnAdviceOfASetWithoutANameAndAnImmediateChangeStopsTheFade)
 {
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "named" });
-    folder.data().getChildFile ("b.kbs").replaceWithText ("KindlebrookV1 - Set file\n\nLanguage=1;\nColour=0,0,255;\n\n"
-                                                          "Item=nameless;\nFavorite=false;\nTags=;\n");
+    folder.data().getChildFile ("b.kbs").replaceWithText ("KindlebrookV1 - Set file\n\nColour=0,0,255;\n\nItem=nameless;\nFavorite=false;\n");
     auto main = makeMain (folder);
-    ASSERT_EQ (main->getSetLibrary().getPoolSize(), 2);
-    const auto named = main->getSetLibrary().getPoolText (0) == "named" ? 0 : 1;
-    const auto nameless = 1 - named;
-
-    main->showAdvice (named, false);
-    main->getFavouriteButton().triggerClick();
-    kbtest::pumpUntil ([&] { return main->getSetLibrary().isPoolFavourite (named); });
-    ASSERT_EQ (main->getFavouriteButton().getOnState(), 1);
-
-    main->showAdvice (nameless, false);
-    EXPECT_EQ (main->getSetNameText(), "");
-    EXPECT_EQ (main->getAuthorText(), "");
+    main->showAdvice (0, false);
+    ASSERT_EQ (main->getAdviceText(), "named");
+    main->toggleFavourite();
+    main->showAdvice (1, true);
     EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
+    main->toggleFavourite();
+    EXPECT_TRUE (main->getSetLibrary().isPoolFavourite (1) && main->getSetLibrary().isPoolFavourite (0));
 
-    // A click then marks the advice shown, not the one before.
-    main->getFavouriteButton().triggerClick();
-    kbtest::pumpUntil ([&] { return main->getFavouriteButton().getOnState() == 1; });
-    EXPECT_TRUE (main->getSetLibrary().isPoolFavourite (nameless));
-    EXPECT_TRUE (folder.data().getChildFile ("b.kbs").loadFileAsString().contains ("Item=nameless;\r\nFavorite=true;"));
-    EXPECT_TRUE (main->getSetLibrary().isPoolFavourite (named));
+    runFade (*main, 25); // halfway from red to blue, when the options bring a new pool
+    main->showAdvice (1, false);
+    EXPECT_EQ (main->getCurrentColour(), juce::Colours::blue);
+    EXPECT_FALSE (main->isTimerRunning (0));
 }
 
-TEST (MainComponentAdvice, AnImmediateColourChangeStopsAFadeUnderWay)
+TEST (MainComponentSettings, AFailedWriteAtOptionsOkIsTold)
 {
     ProgramFolder folder;
-    folder.addSet ("a.kbs", "Red", 1, juce::Colours::red, { "red" });
-    folder.addSet ("b.kbs", "Blue", 1, juce::Colours::blue, { "blue" });
+    folder.settings().createDirectory(); // cannot be replaced by a file
     auto main = makeMain (folder);
-    const auto red = main->getSetLibrary().getPoolText (0) == "red" ? 0 : 1;
-
-    main->showAdvice (red, false);
-    main->showAdvice (1 - red, true);
-    runFade (*main, 25);
-    EXPECT_TRUE (main->isTimerRunning (0));
-
-    // As "OptionsOK" does: a new pool shown at once in its own colour.
-    main->getSetLibrary().buildPool (-1, "a.kbs", -1, 0);
-    main->showAdvice (-1, false);
-    EXPECT_EQ (main->getCurrentColour(), juce::Colours::red);
-    EXPECT_FALSE (main->isTimerRunning (0));
-    runFade (*main, 5); // a tick already queued changes nothing
-    EXPECT_EQ (main->getCurrentColour(), juce::Colours::red);
+    juce::StringArray problems;
+    main->onProblem = [&] (const juce::String& title, const juce::String&) { problems.add (title); };
+    main->handleMenuResult (1);
+    main->actionListenerCallback ("OptionsOK");
+    EXPECT_EQ (problems, juce::StringArray ("Settings not saved"));
 }
 
 TEST (MainComponentAdvice, FavouritesOnlyHidesTheStar)
@@ -514,6 +403,7 @@ TEST (MainComponentMenu, TimerChoicesAndTicksFollowTheInterfaceLanguage)
     EXPECT_EQ (main->getTimerPeriod(), 45);
     EXPECT_TRUE (main->isTimerRunning (1));
     EXPECT_EQ (main->getTimerInterval (1), 45000);
+    EXPECT_EQ (main->getTagCatalogue().getTagName (406), "Melody"); // any language but 0 is English, tags too
 
     auto collect = [] (const juce::PopupMenu& menu)
     {
@@ -597,38 +487,18 @@ TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
     EXPECT_EQ (opened[2], MainComponent::downloadPageAddress);
 }
 
-TEST (MainComponentKeys, CtrlCCopiesAndSpaceOrReturnBringANewAdviceWhileNoPanelIsShown)
+TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
 {
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 30));
     auto main = makeMain (folder);
-    const juce::KeyPress ctrlC ('c', juce::ModifierKeys::ctrlModifier, 0);
-
-    // What reaches the clipboard is checked in a real window; here, that the key is taken.
+    const juce::KeyPress ctrlC ('c', juce::ModifierKeys::ctrlModifier, 0), space (juce::KeyPress::spaceKey);
     EXPECT_TRUE (main->keyPressed (ctrlC, &main->getFavouriteButton()));
-    EXPECT_FALSE (main->keyPressed (juce::KeyPress ('c')));
+    std::set<int> seen { main->getCurrentIndex() };
+    for (auto key : { space, juce::KeyPress (juce::KeyPress::returnKey) })
+        EXPECT_TRUE (main->keyPressed (key) && seen.insert (main->getCurrentIndex()).second);
 
-    juce::StringArray seen { main->getAdviceText() };
-    for (auto key : { juce::KeyPress::spaceKey, juce::KeyPress::returnKey, juce::KeyPress::spaceKey })
-    {
-        EXPECT_TRUE (main->keyPressed (juce::KeyPress (key), &main->getNewAdviceButton()));
-        seen.addIfNotAlreadyThere (main->getAdviceText());
-    }
-    EXPECT_EQ (seen.size(), 4); // no advice twice within a cycle
-    EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::spaceKey, juce::ModifierKeys::ctrlModifier, 0)));
-
-    // Behind a panel these keys are the panel's business.
-    main->handleMenuResult (9);
-    const auto shown = main->getAdviceText();
-    EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::spaceKey)));
-    EXPECT_FALSE (main->keyPressed (ctrlC));
-    EXPECT_EQ (main->getAdviceText(), shown);
-
-    // The menu shows the shortcuts beside unchanged texts.
-    juce::StringArray items;
-    const auto menu = main->buildMenu();
-    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
-        items.add (it.getItem().text + "|" + it.getItem().shortcutKeyDescription);
-    EXPECT_TRUE (items.contains ("Copy the current advice|" + ctrlC.getTextDescription())) << items.joinIntoString (", ");
-    EXPECT_TRUE (items.contains ("Help|F1")) << items.joinIntoString (", ");
+    main->handleMenuResult (9); // about panel
+    EXPECT_FALSE (main->keyPressed (space) || main->keyPressed (ctrlC));
+    EXPECT_EQ (seen.count (main->getCurrentIndex()), 1u);
 }
