@@ -443,6 +443,8 @@ TEST (BundledSets, EveryAdviceFitsTheMainScreenWithoutBeingCutOrSqueezed)
     auto& library = main.getSetLibrary();
     ASSERT_EQ (library.getPoolSize(), (int) bundle().advice.size()) << "the main screen does not show every bundled advice";
 
+    int longest = 0;
+
     for (int i = 0; i < library.getPoolSize(); ++i)
     {
         main.showAdvice (i, false);
@@ -457,7 +459,14 @@ TEST (BundledSets, EveryAdviceFitsTheMainScreenWithoutBeingCutOrSqueezed)
 
         for (auto& problem : fitProblems (*label, shown.text))
             ADD_FAILURE() << where (shown) << problem;
+
+        if (shown.text.length() > library.getPoolText (longest).length())
+            longest = i;
     }
+
+    // The tightest case, for a person's eye.
+    main.showAdvice (longest, false);
+    kbtest::saveForViewing (kbtest::renderComponent (main), "main-screen-longest-bundled-advice");
 }
 
 TEST (BundledSets, EverySetHasItsOwnHeaderColourAndAllThreeLevels)
