@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <set>
 
 namespace
@@ -69,10 +70,14 @@ struct Bundle
     }
 };
 
+// Read once per test suite and dropped before the JUCE layer shuts down.
+std::unique_ptr<Bundle> loadedBundle;
+
 const Bundle& bundle()
 {
-    static const Bundle instance;
-    return instance;
+    if (loadedBundle == nullptr)
+        loadedBundle = std::make_unique<Bundle>();
+    return *loadedBundle;
 }
 
 /** The category sizes, taken from the catalogue itself. */
@@ -320,6 +325,12 @@ void expectLanguageHalf (int language)
 }
 } // namespace
 
+class BundledSets : public ::testing::Test
+{
+protected:
+    static void TearDownTestSuite() { loadedBundle.reset(); }
+};
+
 //==============================================================================
 TEST (BundledSetRules, CatchTheFaultsTheyAreMeantToCatch)
 {
@@ -374,7 +385,7 @@ TEST (BundledSetRules, CatchTheFaultsTheyAreMeantToCatch)
     }
 }
 
-TEST (BundledSets, EveryAdviceHasOneAbstractionLevelAndAnotherTag)
+TEST_F (BundledSets, EveryAdviceHasOneAbstractionLevelAndAnotherTag)
 {
     const auto& all = bundle();
     ASSERT_FALSE (all.advice.empty());
@@ -387,7 +398,7 @@ TEST (BundledSets, EveryAdviceHasOneAbstractionLevelAndAnotherTag)
     }
 }
 
-TEST (BundledSets, EveryAdviceIsTextTheSetEditorWouldKeepAsItIs)
+TEST_F (BundledSets, EveryAdviceIsTextTheSetEditorWouldKeepAsItIs)
 {
     for (auto& advice : bundle().advice)
     {
@@ -399,7 +410,7 @@ TEST (BundledSets, EveryAdviceIsTextTheSetEditorWouldKeepAsItIs)
     }
 }
 
-TEST (BundledSets, NoTextIsRepeatedAcrossAllSets)
+TEST_F (BundledSets, NoTextIsRepeatedAcrossAllSets)
 {
     std::map<juce::String, const BundledAdvice*> seen;
 
@@ -413,7 +424,7 @@ TEST (BundledSets, NoTextIsRepeatedAcrossAllSets)
     }
 }
 
-TEST (BundledSets, NoAdviceRestatesACatalogueExample)
+TEST_F (BundledSets, NoAdviceRestatesACatalogueExample)
 {
     const auto examples = catalogueExamples();
     ASSERT_GE (examples.size(), 40);
@@ -424,7 +435,7 @@ TEST (BundledSets, NoAdviceRestatesACatalogueExample)
                 ADD_FAILURE() << where (advice) << "restates the tag catalogue's example \"" << example << "\"";
 }
 
-TEST (BundledSets, FrenchAdvicePutsANoBreakSpaceBeforeHighMarks)
+TEST_F (BundledSets, FrenchAdvicePutsANoBreakSpaceBeforeHighMarks)
 {
     for (auto& advice : bundle().advice)
     {
@@ -437,7 +448,7 @@ TEST (BundledSets, FrenchAdvicePutsANoBreakSpaceBeforeHighMarks)
     }
 }
 
-TEST (BundledSets, EveryAdviceFitsTheMainScreenWithoutBeingCutOrSqueezed)
+TEST_F (BundledSets, EveryAdviceFitsTheMainScreenWithoutBeingCutOrSqueezed)
 {
     kbtest::TempFolder folder;
     ASSERT_TRUE (kbtest::getBundledDataFolder().copyDirectoryTo (folder.getChildFile ("data")));
@@ -473,7 +484,7 @@ TEST (BundledSets, EveryAdviceFitsTheMainScreenWithoutBeingCutOrSqueezed)
     kbtest::saveForViewing (kbtest::renderComponent (main), "main-screen-longest-bundled-advice");
 }
 
-TEST (BundledSets, EverySetHasItsOwnHeaderColourAndAllThreeLevels)
+TEST_F (BundledSets, EverySetHasItsOwnHeaderColourAndAllThreeLevels)
 {
     const auto& all = bundle();
     SpecialColourSelector palette;
@@ -525,17 +536,17 @@ TEST (BundledSets, EverySetHasItsOwnHeaderColourAndAllThreeLevels)
     }
 }
 
-TEST (BundledSets, EnglishHalfHasItsSetsAndEveryTagThreeTimes)
+TEST_F (BundledSets, EnglishHalfHasItsSetsAndEveryTagThreeTimes)
 {
     expectLanguageHalf (1);
 }
 
-TEST (BundledSets, FrenchHalfHasItsSetsAndEveryTagThreeTimes)
+TEST_F (BundledSets, FrenchHalfHasItsSetsAndEveryTagThreeTimes)
 {
     expectLanguageHalf (0);
 }
 
-TEST (BundledSets, TheCollectionHoldsTwelveSetsAndSevenHundredAdvice)
+TEST_F (BundledSets, TheCollectionHoldsTwelveSetsAndSevenHundredAdvice)
 {
     EXPECT_GE (bundle().sets.size(), 2 * minimumSetsPerLanguage);
     EXPECT_GE ((int) bundle().advice.size(), 2 * minimumAdvicePerLanguage);
