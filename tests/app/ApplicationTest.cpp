@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// The build's project version is the one place the version is set; the program must report it.
-TEST (KindlebrookV1Application, ReportsTheBuildsVersion)
+TEST (KindlebrookV1Application, ReportsTheVersionOfTheBuild)
 {
-    KindlebrookV1Application application;
-    EXPECT_EQ (application.getApplicationVersion(), KB_PROJECT_VERSION);
+    EXPECT_EQ (KindlebrookV1Application().getApplicationVersion(), KB_PROJECT_VERSION);
 }
