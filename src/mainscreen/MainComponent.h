@@ -40,6 +40,9 @@ public:
         for when a panel closes. */
     void grabFocusSoon();
 
+    /** The session is ending and nobody can be asked: keeps unsaved editor work in a recovery copy. */
+    void prepareForSessionEnd();
+
     void paint (juce::Graphics&) override;
     void resized() override;
     bool keyPressed (const juce::KeyPress&) override;
