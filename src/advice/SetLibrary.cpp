@@ -60,39 +60,16 @@ juce::File SetLibrary::getDataFolder()
 //==============================================================================
 void SetLibrary::reload()
 {
-    // The set of a file listed again is read again in place: a header-only read replaces every
-    // header field and hides the items, so the set is as good as new, and it keeps its item
-    // objects for the next complete read instead of freeing and allocating them all again.
-    juce::OwnedArray<AdviceSet> previous;
-    previous.swapWith (sets);
-
-    juce::HashMap<juce::String, int> previousIndexes;
-
-    for (int i = 0; i < previous.size(); ++i)
-        previousIndexes.set (previous.getUnchecked (i)->getFile().getFullPathName(), i);
-
+    sets.clear();
     dataFolder = dataFolderBeside (getBaseFolder());
 
     for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
     {
-        auto kind = AdviceSet::getSetFileKind (file);
-        const auto path = file.getFullPathName();
-        AdviceSet* set = nullptr;
-
-        // No reader runs on a file of kind 0, so only a new set has its empty header fields.
-        if (kind != 0 && previousIndexes.contains (path))
-        {
-            const auto index = previousIndexes[path];
-            previousIndexes.remove (path);
-            set = previous.getUnchecked (index);
-            previous.set (index, static_cast<AdviceSet*> (nullptr), false);
-        }
-
-        if (set == nullptr)
-            set = new AdviceSet (catalogue);
-
-        sets.add (set);
+        auto* set = sets.add (new AdviceSet (catalogue));
         set->setFile (file);
+
+        // A file of kind 0 keeps its place in the list, as a set without header or items.
+        const auto kind = AdviceSet::getSetFileKind (file);
 
         if (kind == 1)
             set->readLegacyFromFile (1);
