@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 const char* const AdviceSet::fileHeader = "KindlebrookV1 - Set file";
@@ -16,10 +17,20 @@ namespace
 constexpr size_t headerBytes = 4096;
 
 /** Shortest forms only, up to U+10FFFF; lone surrogates pass (they keep the order too). */
-bool isWellFormedUtf8 (const char* text) noexcept
+bool isWellFormedUtf8 (const char* text, size_t length) noexcept
 {
-    for (auto* s = reinterpret_cast<const juce::uint8*> (text); *s != 0;)
+    auto* s = reinterpret_cast<const juce::uint8*> (text);
+    const auto* end = s + length;
+
+    while (s < end)
     {
+        // Plain ASCII eight bytes at a time: most advice is mostly ASCII.
+        if (end - s >= 8 && (juce::ByteOrder::littleEndianInt64 (s) & 0x8080808080808080ull) == 0)
+        {
+            s += 8;
+            continue;
+        }
+
         const auto lead = *s++;
 
         if (lead < 0x80)
@@ -33,9 +44,11 @@ bool isWellFormedUtf8 (const char* text) noexcept
         else if (lead >= 0xf0 && lead <= 0xf4)  { extra = 3; smallest = 0x10000; }
         else                                    return false;
 
+        if (end - s < extra)
+            return false;
+
         auto value = (juce::uint32) (lead & (0x3f >> extra));
 
-        // A null is no continuation byte, so this never reads past the end.
         for (; extra > 0; --extra, ++s)
         {
             if ((*s & 0xc0) != 0x80)
@@ -174,14 +187,21 @@ void AdviceSet::sortItems()
     for (auto* item : items)
     {
         auto* text = item->text.toRawUTF8();
+        const auto length = std::strlen (text);   // getNumBytesAsUTF8 goes character by character
         juce::uint64 key = 0;
-        int n = 0;
 
-        for (; n < 8 && text[n] != 0; ++n)
-            key = (key << 8) | (juce::uint8) text[n];
+        if (length >= 8)
+        {
+            key = juce::ByteOrder::bigEndianInt64 (text);
+        }
+        else
+        {
+            for (size_t i = 0; i < 8; ++i)
+                key = (key << 8) | (i < length ? (juce::uint8) text[i] : 0u);
+        }
 
-        entries.push_back ({ n == 0 ? 0 : key << (8 * (8 - n)), text, item });
-        allWellFormed = allWellFormed && isWellFormedUtf8 (text);
+        entries.push_back ({ key, text, item });
+        allWellFormed = allWellFormed && isWellFormedUtf8 (text, length);
     }
 
     auto sortBy = [&entries] (auto isBefore)
@@ -217,7 +237,16 @@ void AdviceSet::readLegacyFromFile (int mode)
 void AdviceSet::read (int mode, bool legacy)
 {
     readMode = mode;
-    items.clear();
+
+    // The items of an earlier read are kept for the next complete one rather than freed: the
+    // library reads every set header-only and then completely at each refresh, and freeing and
+    // allocating every item in between took a third of the time.
+    while (! items.isEmpty())
+        spareItems.add (items.removeAndReturn (items.size() - 1));
+
+    // Taken from the end in address order, they keep the items of a read in memory in file
+    // order: walking them is then walking memory forward, not jumping about it.
+    std::sort (spareItems.begin(), spareItems.end(), std::greater<>());
 
     // The library reads the header of every set at each refresh: the start of a file the program
     // wrote holds it, and each header search goes forward from the previous value, so once every
@@ -246,7 +275,8 @@ void AdviceSet::read (int mode, bool legacy)
     if (mode == 1)
         return;
 
-    reader.readItems (items);
+    reader.readItems (items, spareItems);
+    spareItems.clear();
     sortItems();
 }
 

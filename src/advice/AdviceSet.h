@@ -82,6 +82,8 @@ private:
     juce::Colour colour;
     int readMode = 0;
     juce::OwnedArray<AdviceItem> items;
+    // Not items of the set: those of an earlier read, which a complete read reuses.
+    juce::OwnedArray<AdviceItem> spareItems;
 
     JUCE_DECLARE_NON_COPYABLE (AdviceSet)
 };

@@ -66,12 +66,14 @@ SetFileReader::Header SetFileReader::readHeader()
     return header;
 }
 
-void SetFileReader::readItems (juce::OwnedArray<AdviceItem>& items) const
+void SetFileReader::readItems (juce::OwnedArray<AdviceItem>& items, juce::OwnedArray<AdviceItem>& spares) const
 {
     scanner.forEachRecord (legacy ? "Texte=" : "Item=", [&] (const KeyValueScanner::Record& record)
     {
-        auto* item = items.add (new AdviceItem());
+        auto* item = items.add (spares.isEmpty() ? new AdviceItem() : spares.removeAndReturn (spares.size() - 1));
         item->text = toString (record.text);
+        item->tags.clearQuick();
+        item->favourite = false;
 
         if (legacy)
         {

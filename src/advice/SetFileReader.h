@@ -35,8 +35,9 @@ public:
     /** The header's values; the older format has no colour and gives orange. */
     Header readHeader();
 
-    /** Appends an item for each record after the header (call readHeader first). */
-    void readItems (juce::OwnedArray<AdviceItem>& items) const;
+    /** Appends an item for each record after the header (call readHeader first), taking the
+        item objects from the spares while there are any. */
+    void readItems (juce::OwnedArray<AdviceItem>& items, juce::OwnedArray<AdviceItem>& spares) const;
 
 private:
     KeyValueScanner scanner;

@@ -1,5 +1,7 @@
 #include "SetLibrary.h"
 
+#include <map>
+
 namespace
 {
 const char* const setFilePattern = "*.kbs";
@@ -60,16 +62,38 @@ juce::File SetLibrary::getDataFolder()
 //==============================================================================
 void SetLibrary::reload()
 {
-    sets.clear();
+    // The set of a file listed again is read again in place: a header-only read replaces every
+    // header field and hides the items, so the set is as good as new, and it keeps its item
+    // objects for the next complete read instead of freeing and allocating them all again.
+    juce::OwnedArray<AdviceSet> previous;
+    previous.swapWith (sets);
+    std::map<juce::String, AdviceSet*> previousByPath;
+
+    for (auto* set : previous)
+        previousByPath[set->getFile().getFullPathName()] = set;
+
     dataFolder = dataFolderBeside (getBaseFolder());
 
     for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
     {
-        auto* set = sets.add (new AdviceSet (catalogue));
-        set->setFile (file);
-
-        // A file of kind 0 keeps its place in the list, as a set without header or items.
         const auto kind = AdviceSet::getSetFileKind (file);
+        const auto found = previousByPath.find (file.getFullPathName());
+        AdviceSet* set = nullptr;
+
+        // No reader runs on a file of kind 0, so only a new set has the empty header it needs.
+        if (kind != 0 && found != previousByPath.end())
+        {
+            set = found->second;
+            previousByPath.erase (found);
+            previous.removeObject (set, false);
+        }
+        else
+        {
+            set = new AdviceSet (catalogue);
+        }
+
+        sets.add (set);
+        set->setFile (file);
 
         if (kind == 1)
             set->readLegacyFromFile (1);

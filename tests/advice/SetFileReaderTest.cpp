@@ -7,7 +7,7 @@
 TEST (SetFileReader, ReadsBothFormatsForwardFromText)
 {
     TagCatalogue catalogue;
-    juce::OwnedArray<AdviceItem> items;
+    juce::OwnedArray<AdviceItem> items, spares;
 
     SetFileReader current ("Name=Language=9;Description=D;Language=2;Colour=1,2;"
                            "Item=one;Tags=4,;Item=two;Favorite=true;Item=three;Tags=5,6;Favorite=true;Tags=7,;",
@@ -19,7 +19,15 @@ TEST (SetFileReader, ReadsBothFormatsForwardFromText)
     EXPECT_EQ (header.language, 2);
     EXPECT_EQ (header.colour, juce::Colour (1, 2, 0));
 
-    current.readItems (items);
+    // An item object of an earlier read comes back with nothing of its old content.
+    auto* used = spares.add (new AdviceItem());
+    used->text = "old";
+    used->setTagsFromString ("9,8,");
+    used->favourite = true;
+
+    current.readItems (items, spares);
+    EXPECT_TRUE (spares.isEmpty());
+    EXPECT_EQ (items[0], used);
     ASSERT_EQ (items.size(), 3);
     EXPECT_EQ (items[0]->text + "|" + items[0]->getTagsString() + juce::String ((int) items[0]->favourite), "one|4,0");
     EXPECT_EQ (items[1]->text + "|" + items[1]->getTagsString() + juce::String ((int) items[1]->favourite), "two|1");
@@ -32,7 +40,7 @@ TEST (SetFileReader, ReadsBothFormatsForwardFromText)
     EXPECT_EQ (legacyHeader.author, "Anon (2009)");
     EXPECT_EQ (legacyHeader.colour, juce::Colours::orange);
 
-    legacy.readItems (items);
+    legacy.readItems (items, spares);
     ASSERT_EQ (items.size(), 2);
     EXPECT_EQ (items[0]->getTagsString(), "200,0,");
     EXPECT_EQ (items[1]->getTagsString(), "");
