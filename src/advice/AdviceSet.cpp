@@ -16,54 +16,6 @@ namespace
 /** Holds the header of a set the writer made (UTF-16: about 2,000 characters) unless its texts are very long. */
 constexpr size_t headerBytes = 4096;
 
-/** Shortest forms only, up to U+10FFFF; lone surrogates pass (they keep the order too). */
-bool isWellFormedUtf8 (const char* text, size_t length) noexcept
-{
-    auto* s = reinterpret_cast<const juce::uint8*> (text);
-    const auto* end = s + length;
-
-    while (s < end)
-    {
-        // Plain ASCII eight bytes at a time: most advice is mostly ASCII.
-        if (end - s >= 8 && (juce::ByteOrder::littleEndianInt64 (s) & 0x8080808080808080ull) == 0)
-        {
-            s += 8;
-            continue;
-        }
-
-        const auto lead = *s++;
-
-        if (lead < 0x80)
-            continue;
-
-        int extra = 0;
-        juce::uint32 smallest = 0;
-
-        if (lead >= 0xc2 && lead <= 0xdf)       { extra = 1; smallest = 0x80; }
-        else if (lead >= 0xe0 && lead <= 0xef)  { extra = 2; smallest = 0x800; }
-        else if (lead >= 0xf0 && lead <= 0xf4)  { extra = 3; smallest = 0x10000; }
-        else                                    return false;
-
-        if (end - s < extra)
-            return false;
-
-        auto value = (juce::uint32) (lead & (0x3f >> extra));
-
-        for (; extra > 0; --extra, ++s)
-        {
-            if ((*s & 0xc0) != 0x80)
-                return false;
-
-            value = (value << 6) | (*s & 0x3f);
-        }
-
-        if (value < smallest || value > 0x10ffff)
-            return false;
-    }
-
-    return true;
-}
-
 void setHeader (AdviceSet& set, const SetFileReader::Header& header)
 {
     set.setName (header.name);
@@ -171,13 +123,26 @@ void AdviceSet::copyItem (int sourceIndex, int targetIndex)
 
 void AdviceSet::sortItems()
 {
-    // Side by side, each text's address and its first eight bytes as one big-endian number
+    // Side by side, each text's address and its first sixteen bytes as two big-endian numbers
     // (zero-padded, as the null compares): the sort then rarely leaves this array.
     struct Entry
     {
-        juce::uint64 key;
+        juce::uint64 keys[2];
         const char* text;
         AdviceItem* item;
+    };
+
+    auto keyAt = [] (const char* text, size_t length, size_t offset) noexcept
+    {
+        if (offset + 8 <= length)
+            return juce::ByteOrder::bigEndianInt64 (text + offset);
+
+        juce::uint64 key = 0;
+
+        for (auto i = offset; i < offset + 8; ++i)
+            key = (key << 8) | (i < length ? (juce::uint8) text[i] : 0u);
+
+        return key;
     };
 
     std::vector<Entry> entries;
@@ -188,20 +153,8 @@ void AdviceSet::sortItems()
     {
         auto* text = item->text.toRawUTF8();
         const auto length = std::strlen (text);   // getNumBytesAsUTF8 goes character by character
-        juce::uint64 key = 0;
-
-        if (length >= 8)
-        {
-            key = juce::ByteOrder::bigEndianInt64 (text);
-        }
-        else
-        {
-            for (size_t i = 0; i < 8; ++i)
-                key = (key << 8) | (i < length ? (juce::uint8) text[i] : 0u);
-        }
-
-        entries.push_back ({ key, text, item });
-        allWellFormed = allWellFormed && isWellFormedUtf8 (text, length);
+        entries.push_back ({ { keyAt (text, length, 0), keyAt (text, length, 8) }, text, item });
+        allWellFormed = allWellFormed && TextCodec::isWellFormedUtf8 (text, length);
     }
 
     auto sortBy = [&entries] (auto isBefore)
@@ -213,7 +166,13 @@ void AdviceSet::sortItems()
 
     // juce::String::compare's order of character codes, which well-formed UTF-8 keeps byte by byte.
     if (allWellFormed)
-        sortBy ([] (const Entry& a, const Entry& b) { return a.key != b.key ? a.key < b.key : std::strcmp (a.text, b.text) < 0; });
+        sortBy ([] (const Entry& a, const Entry& b)
+        {
+            if (a.keys[0] != b.keys[0])
+                return a.keys[0] < b.keys[0];
+
+            return a.keys[1] != b.keys[1] ? a.keys[1] < b.keys[1] : std::strcmp (a.text, b.text) < 0;
+        });
     else
         sortBy ([] (const Entry& a, const Entry& b) { return juce::CharPointer_UTF8 (a.text).compare (juce::CharPointer_UTF8 (b.text)) < 0; });
 
@@ -255,7 +214,7 @@ void AdviceSet::read (int mode, bool legacy)
     {
         if (const auto start = TextCodec::loadFileStart (file, headerBytes))
         {
-            SetFileReader reader (TextCodec::view (*start), legacy, catalogue);
+            SetFileReader reader (start->view(), legacy, catalogue);
 
             if (const auto header = reader.readHeader(); header.isComplete)
             {
@@ -269,7 +228,7 @@ void AdviceSet::read (int mode, bool legacy)
     // is not valid UTF-8 as Latin-1 (Windows-1252), while a repair pass over UTF-8 text would
     // break every character whose UTF-8 form starts with one of the repaired byte values.
     const auto text = TextCodec::loadFile (file);
-    SetFileReader reader (TextCodec::view (text), legacy, catalogue);
+    SetFileReader reader (text.view(), legacy, catalogue);
     setHeader (*this, reader.readHeader());
 
     if (mode == 1)
@@ -320,5 +279,5 @@ int AdviceSet::getSetFileKind (const juce::File& fileToTest)
 
     // The header is ASCII, so the start of the file decodes to it exactly when the whole would.
     const auto start = TextCodec::loadFile (fileToTest, 64);
-    return TextCodec::view (start).substr (0, std::strlen (fileHeader)) == fileHeader ? 2 : 1;
+    return start.view().substr (0, std::strlen (fileHeader)) == fileHeader ? 2 : 1;
 }

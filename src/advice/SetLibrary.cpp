@@ -67,25 +67,25 @@ void SetLibrary::reload()
     // objects for the next complete read instead of freeing and allocating them all again.
     juce::OwnedArray<AdviceSet> previous;
     previous.swapWith (sets);
-    std::map<juce::String, AdviceSet*> previousByPath;
+    std::map<juce::String, int> previousIndexes;
 
-    for (auto* set : previous)
-        previousByPath[set->getFile().getFullPathName()] = set;
+    for (int i = 0; i < previous.size(); ++i)
+        previousIndexes[previous.getUnchecked (i)->getFile().getFullPathName()] = i;
 
     dataFolder = dataFolderBeside (getBaseFolder());
 
     for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
     {
         const auto kind = AdviceSet::getSetFileKind (file);
-        const auto found = previousByPath.find (file.getFullPathName());
+        const auto found = previousIndexes.find (file.getFullPathName());
         AdviceSet* set = nullptr;
 
         // No reader runs on a file of kind 0, so only a new set has the empty header it needs.
-        if (kind != 0 && found != previousByPath.end())
+        if (kind != 0 && found != previousIndexes.end())
         {
-            set = found->second;
-            previousByPath.erase (found);
-            previous.removeObject (set, false);
+            set = previous.getUnchecked (found->second);
+            previous.set (found->second, nullptr, false);
+            previousIndexes.erase (found);
         }
         else
         {

@@ -8,11 +8,16 @@ namespace
 bool isHighSurrogate (juce::uint32 unit) noexcept  { return unit >= 0xd800 && unit < 0xdc00; }
 bool isLowSurrogate (juce::uint32 unit) noexcept   { return unit >= 0xdc00 && unit < 0xe000; }
 
-/** Fills a block of known greatest size with UTF-8. */
+/** Fills a block of known greatest size with UTF-8. The block is not shrunk to fit: it lives
+    only as long as a read, and a smaller copy would cost more than the room it gives back. */
 class Utf8Writer
 {
 public:
-    explicit Utf8Writer (size_t maxBytes)  : block (juce::jmax ((size_t) 1, maxBytes)), dest (static_cast<char*> (block.getData())) {}
+    explicit Utf8Writer (size_t maxBytes)
+    {
+        text.bytes.malloc (juce::jmax ((size_t) 1, maxBytes));
+        dest = text.bytes.get();
+    }
 
     void write (juce::uint32 c) noexcept
     {
@@ -37,18 +42,24 @@ public:
         dest += 4;
     }
 
-    juce::MemoryBlock finish()
+    void write (const char* source, size_t numBytes) noexcept
     {
-        block.setSize ((size_t) (dest - static_cast<char*> (block.getData())));
-        return std::move (block);
+        std::memcpy (dest, source, numBytes);
+        dest += numBytes;
+    }
+
+    TextCodec::Text finish() noexcept
+    {
+        text.size = (size_t) (dest - text.bytes.get());
+        return std::move (text);
     }
 
 private:
-    juce::MemoryBlock block;
-    char* dest;
+    TextCodec::Text text;
+    char* dest = nullptr;
 };
 
-juce::MemoryBlock decodeUtf16 (const juce::uint8* units, size_t numUnits, bool littleEndian)
+TextCodec::Text decodeUtf16 (const juce::uint8* units, size_t numUnits, bool littleEndian)
 {
     auto unitAt = [units, littleEndian] (size_t i) noexcept
     {
@@ -123,7 +134,7 @@ juce::MemoryBlock readBytes (const juce::File& file, juce::int64 maxBytes, bool&
 }
 } // namespace
 
-juce::MemoryBlock TextCodec::decode (const void* data, size_t numBytes)
+TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
 {
     auto* bytes = static_cast<const juce::uint8*> (data);
 
@@ -157,7 +168,11 @@ juce::MemoryBlock TextCodec::decode (const void* data, size_t numBytes)
     const auto testedLength = (int) juce::jmin (length, (size_t) std::numeric_limits<int>::max());
 
     if (juce::CharPointer_UTF8::isValidString (start, testedLength))
-        return { start, length };
+    {
+        Utf8Writer text (length);
+        text.write (start, length);
+        return text.finish();
+    }
 
     Utf8Writer text (length * 3);
 
@@ -167,14 +182,14 @@ juce::MemoryBlock TextCodec::decode (const void* data, size_t numBytes)
     return text.finish();
 }
 
-juce::MemoryBlock TextCodec::loadFile (const juce::File& file, juce::int64 maxBytes)
+TextCodec::Text TextCodec::loadFile (const juce::File& file, juce::int64 maxBytes)
 {
     bool isWholeFile = true;
     const auto bytes = readBytes (file, maxBytes, isWholeFile);
     return decode (bytes.getData(), bytes.getSize());
 }
 
-std::optional<juce::MemoryBlock> TextCodec::loadFileStart (const juce::File& file, size_t numBytes)
+std::optional<TextCodec::Text> TextCodec::loadFileStart (const juce::File& file, size_t numBytes)
 {
     bool isWholeFile = true;
     const auto bytes = readBytes (file, (juce::int64) (numBytes & ~(size_t) 1), isWholeFile);
@@ -187,6 +202,53 @@ std::optional<juce::MemoryBlock> TextCodec::loadFileStart (const juce::File& fil
         return std::nullopt;
 
     return decode (data, bytes.getSize());
+}
+
+bool TextCodec::isWellFormedUtf8 (const char* text, size_t length) noexcept
+{
+    auto* s = reinterpret_cast<const juce::uint8*> (text);
+    const auto* end = s + length;
+
+    while (s < end)
+    {
+        // Plain ASCII eight bytes at a time: most advice is mostly ASCII.
+        if (end - s >= 8 && (juce::ByteOrder::littleEndianInt64 (s) & 0x8080808080808080ull) == 0)
+        {
+            s += 8;
+            continue;
+        }
+
+        const auto lead = *s++;
+
+        if (lead < 0x80)
+            continue;
+
+        int extra = 0;
+        juce::uint32 smallest = 0;
+
+        if (lead >= 0xc2 && lead <= 0xdf)       { extra = 1; smallest = 0x80; }
+        else if (lead >= 0xe0 && lead <= 0xef)  { extra = 2; smallest = 0x800; }
+        else if (lead >= 0xf0 && lead <= 0xf4)  { extra = 3; smallest = 0x10000; }
+        else                                    return false;
+
+        if (end - s < extra)
+            return false;
+
+        auto value = (juce::uint32) (lead & (0x3f >> extra));
+
+        for (; extra > 0; --extra, ++s)
+        {
+            if ((*s & 0xc0) != 0x80)
+                return false;
+
+            value = (value << 6) | (*s & 0x3f);
+        }
+
+        if (value < smallest || value > 0x10ffff)
+            return false;
+    }
+
+    return true;
 }
 
 juce::MemoryBlock TextCodec::encodeUtf16 (const juce::String& text)

@@ -20,24 +20,31 @@
 class TextCodec
 {
 public:
-    /** The text of the bytes, as UTF-8 bytes (no null at the end). */
-    static juce::MemoryBlock decode (const void* data, size_t numBytes);
+    /** Decoded text: UTF-8 bytes, with no null at the end. */
+    struct Text
+    {
+        juce::HeapBlock<char> bytes;
+        size_t size = 0;
+
+        std::string_view view() const noexcept { return { bytes.get(), size }; }
+    };
+
+    /** The text of the bytes. */
+    static Text decode (const void* data, size_t numBytes);
 
     /** As decode, the file's text, or that of its first maxBytes when maxBytes is not negative;
         empty when the file is missing or cannot be read. */
-    static juce::MemoryBlock loadFile (const juce::File& file, juce::int64 maxBytes = -1);
+    static Text loadFile (const juce::File& file, juce::int64 maxBytes = -1);
 
     /** The text of the file's first bytes when it is sure to be the start of the whole file's
         text (the last character apart, which may be cut): the whole text of a short file, the
         start of a UTF-16 one. Nothing for a longer file of another encoding, where a later byte
         can change how all of it decodes. */
-    static std::optional<juce::MemoryBlock> loadFileStart (const juce::File& file, size_t numBytes);
+    static std::optional<Text> loadFileStart (const juce::File& file, size_t numBytes);
 
-    /** The UTF-8 bytes of a decoded text. */
-    static std::string_view view (const juce::MemoryBlock& text) noexcept
-    {
-        return { static_cast<const char*> (text.getData()), text.getSize() };
-    }
+    /** Whether the UTF-8 bytes hold shortest forms only, up to U+10FFFF (lone surrogates pass):
+        such text compares byte by byte as juce::String::compare compares its characters. */
+    static bool isWellFormedUtf8 (const char* text, size_t numBytes) noexcept;
 
     /** FF FE, then the text in UTF-16LE with a CR before every LF that does not follow one:
         what File::replaceWithText (text, true, true) writes, surrogate pairs apart. */

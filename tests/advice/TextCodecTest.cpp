@@ -9,9 +9,9 @@
 
 namespace
 {
-juce::String toJuce (const juce::MemoryBlock& utf8)
+juce::String toJuce (const TextCodec::Text& text)
 {
-    return juce::String::fromUTF8 (static_cast<const char*> (utf8.getData()), (int) utf8.getSize());
+    return juce::String::fromUTF8 (text.bytes.get(), (int) text.size);
 }
 
 bool holdsSurrogatePair (const std::vector<juce::uint8>& bytes)
