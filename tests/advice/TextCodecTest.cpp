@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace
@@ -104,4 +105,25 @@ TEST (CheckedFileWriter, ReplacesTheTargetWithTheEncodedTextOnly)
     EXPECT_FALSE (CheckedFileWriter::writeText (temp.getFolder(), text));
     EXPECT_FALSE (CheckedFileWriter::writeText (temp.getChildFile ("missing/x.ini"), text));
     EXPECT_TRUE (temp.getFolder().isDirectory());
+}
+
+TEST (TextCodec, FileStartIsGivenOnlyWhenItBeginsTheWholeText)
+{
+    kbtest::TempFolder temp;
+    const auto file = temp.getChildFile ("start.kbs");
+
+    // Valid UTF-8 at the start, but the last byte makes the whole file Windows-1252.
+    const std::string bytes = "Name=caf\xc3\xa9;" + std::string (100, 'x') + "\xff";
+    ASSERT_TRUE (file.replaceWithData (bytes.data(), bytes.size()));
+    EXPECT_FALSE (TextCodec::loadFileStart (file, 16).has_value());
+    const auto whole = TextCodec::loadFileStart (file, 4096);
+    ASSERT_TRUE (whole.has_value());
+    EXPECT_EQ (toJuce (*whole), juce::String::createStringFromData (bytes.data(), (int) bytes.size()));
+
+    // UTF-16 goes unit by unit: nine bytes give the byte-order mark and three whole units.
+    const auto utf16 = TextCodec::encodeUtf16 ("Name=abcdefgh;");
+    ASSERT_TRUE (file.replaceWithData (utf16.getData(), utf16.getSize()));
+    const auto start = TextCodec::loadFileStart (file, 9);
+    ASSERT_TRUE (start.has_value());
+    EXPECT_EQ (toJuce (*start), "Nam");
 }
