@@ -273,8 +273,8 @@ bool AdviceSet::writeToFile() const
 
 int AdviceSet::getSetFileKind (const juce::File& fileToTest)
 {
-    // existsAsFile is false for a folder too.
-    if (fileToTest.getFileExtension().toLowerCase() != ".kbs" || ! fileToTest.existsAsFile())
+    // Not a folder, nor a FIFO or a device, whose reading could block or never end.
+    if (fileToTest.getFileExtension().toLowerCase() != ".kbs" || ! TextCodec::isPlainFile (fileToTest))
         return 0;
 
     // The header is ASCII, so the start of the file decodes to it exactly when the whole would.

@@ -7,8 +7,14 @@ juce::String toString (std::string_view utf8)
     if (utf8.empty())
         return {};
 
-    return juce::String (juce::CharPointer_UTF8 (utf8.data()),
-                         juce::CharPointer_UTF8 (utf8.data() + utf8.size()));
+    juce::String text (juce::CharPointer_UTF8 (utf8.data()), juce::CharPointer_UTF8 (utf8.data() + utf8.size()));
+
+    // The writer ends every line with CR LF, those inside a text too: a line break read back
+    // is the "\n" that was written, not a CR more at each save.
+    if (utf8.find ("\r\n") != std::string_view::npos)
+        text = text.replace ("\r\n", "\n");
+
+    return text;
 }
 
 int toInt (std::string_view utf8) noexcept

@@ -6,11 +6,32 @@ namespace
 {
 const char* const setFilePattern = "*.kbs";
 
+/** Whether the name is that of the temporary file a write of a set puts beside it before the
+    move (".name_temp" and hexadecimal digits): one left by an interrupted write is no set. */
+bool isTemporaryFileName (const juce::File& file)
+{
+    const auto stem = file.getFileNameWithoutExtension();
+    const auto mark = stem.lastIndexOf ("_temp");
+
+    if (! stem.startsWithChar ('.') || mark < 0)
+        return false;
+
+    const auto digits = stem.substring (mark + 5);
+    return digits.isNotEmpty() && digits.containsOnly ("0123456789abcdef");
+}
+
+/** The set files of the folder, in listing order, without the temporary files of writes. */
+juce::Array<juce::File> listSetFiles (const juce::File& folder)
+{
+    auto files = folder.findChildFiles (juce::File::findFiles, false, setFilePattern);
+    files.removeIf ([] (const juce::File& file) { return isTemporaryFileName (file); });
+    return files;
+}
+
 bool holdsSetFile (const juce::File& folder)
 {
     // Files only: a folder that happens to be named "x.kbs" is no set.
-    return folder.isDirectory()
-        && folder.getNumberOfChildFiles (juce::File::findFiles, setFilePattern) > 0;
+    return folder.isDirectory() && ! listSetFiles (folder).isEmpty();
 }
 
 juce::File getExecutablesFolder()
@@ -74,7 +95,7 @@ void SetLibrary::reload()
 
     dataFolder = dataFolderBeside (getBaseFolder());
 
-    for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
+    for (auto& file : listSetFiles (dataFolder))
     {
         const auto kind = AdviceSet::getSetFileKind (file);
         const auto found = previousIndexes.find (file.getFullPathName());

@@ -3,6 +3,10 @@
 #include <cstring>
 #include <limits>
 
+#if ! JUCE_WINDOWS
+ #include <sys/stat.h>
+#endif
+
 namespace
 {
 bool isHighSurrogate (juce::uint32 unit) noexcept  { return unit >= 0xd800 && unit < 0xdc00; }
@@ -101,11 +105,55 @@ TextCodec::Text decodeUtf16 (const juce::uint8* units, size_t numUnits, bool lit
 
     return text.finish();
 }
+/** Whether the UTF-8 holds a surrogate (ED A0 to ED BF): two such halves would be written as one
+    UTF-16 pair and read back as another character. */
+bool holdsEncodedSurrogate (const char* text, size_t length) noexcept
+{
+    for (auto* p = text; (p = static_cast<const char*> (std::memchr (p, 0xed, length - (size_t) (p - text)))) != nullptr; ++p)
+        if (p + 1 < text + length && (juce::uint8) p[1] >= 0xa0)
+            return true;
+
+    return false;
+}
+
+/** UTF-8 that JUCE's check accepts, with every sequence that is not a shortest form of a
+    character up to U+10FFFF (an overlong form, an encoded surrogate) made U+FFFD. Kept as they
+    are, such bytes would be written back as what they stand for: an overlong null then ends
+    the saved file early, and an overlong ";" splits a record. */
+TextCodec::Text replaceIllFormedSequences (const char* start, size_t length)
+{
+    // The shortest sequence is two bytes, and its replacement three.
+    Utf8Writer text (length * 2);
+    auto* bytes = reinterpret_cast<const juce::uint8*> (start);
+
+    for (size_t i = 0; i < length;)
+    {
+        size_t sequenceLength = 1;
+
+        // The lead byte's run of ones gives the length, as JUCE counts it (at most five bytes).
+        for (juce::uint8 bit = 0x40; (bytes[i] & 0x80) != 0 && (bytes[i] & bit) != 0 && bit >= 8; bit >>= 1)
+            ++sequenceLength;
+
+        sequenceLength = juce::jmin (sequenceLength, length - i);
+
+        if (TextCodec::isWellFormedUtf8 (start + i, sequenceLength) && ! holdsEncodedSurrogate (start + i, sequenceLength))
+            text.write (start + i, sequenceLength);
+        else
+            text.write (0xfffd);
+
+        i += sequenceLength;
+    }
+
+    return text.finish();
+}
+
 /** The file's bytes, or its first maxBytes when maxBytes is not negative; none when it is
     missing or cannot be read. */
 juce::MemoryBlock readBytes (const juce::File& file, juce::int64 maxBytes, bool& isWholeFile)
 {
-    // No existence test first: a missing file does not open, and a folder yields no bytes.
+    if (! TextCodec::isPlainFile (file))
+        return {};
+
     juce::FileInputStream in (file);
 
     if (! in.openedOk())
@@ -169,6 +217,9 @@ TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
 
     if (juce::CharPointer_UTF8::isValidString (start, testedLength))
     {
+        if (! TextCodec::isWellFormedUtf8 (start, length) || holdsEncodedSurrogate (start, length))
+            return replaceIllFormedSequences (start, length);
+
         Utf8Writer text (length);
         text.write (start, length);
         return text.finish();
@@ -180,6 +231,16 @@ TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
         text.write ((juce::uint32) juce::CharacterFunctions::getUnicodeCharFromWindows1252Codepage ((juce::uint8) start[i]));
 
     return text.finish();
+}
+
+bool TextCodec::isPlainFile (const juce::File& file)
+{
+   #if JUCE_WINDOWS
+    return file.existsAsFile();
+   #else
+    struct stat info;
+    return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
+   #endif
 }
 
 TextCodec::Text TextCodec::loadFile (const juce::File& file, juce::int64 maxBytes)

@@ -12,7 +12,9 @@
     byte-order mark, else UTF-8 when the bytes are valid UTF-8 (a UTF-8 byte-order mark
     skipped), else Windows-1252, which agrees with Latin-1 on every printable character; the
     text ends at the first null. Unlike JUCE, UTF-16 surrogate pairs are joined on reading and
-    made on writing, so characters past U+FFFF survive a save.
+    made on writing, so characters past U+FFFF survive a save; and UTF-8 that JUCE accepts but
+    that holds overlong forms or encoded surrogates has each such sequence read as U+FFFD, so
+    that what is read is what a save writes back.
 
     Each file is decoded whole and on its own: one stray byte anywhere decides how that file,
     and only that file, is read.
@@ -31,6 +33,10 @@ public:
 
     /** The text of the bytes. */
     static Text decode (const void* data, size_t numBytes);
+
+    /** Whether the file is a regular file (a link to one included): only those are read, since
+        opening a FIFO waits for a writer and a device may never end. */
+    static bool isPlainFile (const juce::File& file);
 
     /** As decode, the file's text, or that of its first maxBytes when maxBytes is not negative;
         empty when the file is missing or cannot be read. */

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "advice/CheckedFileWriter.h"
+#include "advice/TextCodec.h"
 
 #include <limits>
 
@@ -31,7 +32,8 @@ const char* const escapes[][2] = { { "%", "%25" }, { "=", "%3D" }, { ";", "%3B" 
 
 bool SettingsFile::readFrom (const juce::File& file)
 {
-    if (! file.existsAsFile())
+    // A FIFO in its place would block the start-up.
+    if (! TextCodec::isPlainFile (file))
         return false;
 
     parse (file.loadFileAsString());

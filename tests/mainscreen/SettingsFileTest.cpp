@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <limits>
+
+#if ! JUCE_WINDOWS
+ #include <sys/stat.h>
+#endif
 
 TEST (SettingsFile, EverySetFileNameComesBackAndLeavesTheValuesAfterItAlone)
 {
@@ -31,3 +37,26 @@ TEST (SettingsFile, NumbersReadAsAtoiDoesButStayWithinInt)
                                 { "-99999999999999999999", std::numeric_limits<int>::min() } })
         EXPECT_EQ (SettingsFile::parseInteger (text), value) << text;
 }
+
+#if ! JUCE_WINDOWS
+TEST (SettingsFile, FifoInPlaceOfTheFileIsNoSettingsFile)
+{
+    const auto folder = juce::File::createTempFile ("settings-fifo");
+    ASSERT_TRUE (folder.createDirectory().wasOk());
+    const auto fifo = folder.getChildFile ("Kindlebrook.ini");
+    ASSERT_EQ (mkfifo (fifo.getFullPathName().toRawUTF8(), 0600), 0);
+
+    SettingsFile settings;
+    settings.Timer = 3;
+    auto reading = std::async (std::launch::async, [&] { return settings.readFrom (fifo); });
+    const bool finished = reading.wait_for (std::chrono::seconds (10)) == std::future_status::ready;
+
+    if (! finished)
+        juce::FileOutputStream unblock (fifo);   // lets the blocked open go on, so the test fails instead of hanging
+
+    EXPECT_TRUE (finished);
+    EXPECT_FALSE (reading.get());
+    EXPECT_EQ (settings.Timer, 3);
+    folder.deleteRecursively();
+}
+#endif
