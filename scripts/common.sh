@@ -8,6 +8,7 @@ KB_CMAKE_OPTIONS=()
 
 KB_PACKAGES=(
     cmake ninja-build g++ pkg-config
+    clang libclang-rt-14-dev
     juce-modules-source
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core

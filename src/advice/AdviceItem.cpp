@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <limits>
+#include <string_view>
 #include <unordered_set>
 
 juce::String AdviceItem::getTagsString() const
@@ -69,10 +70,24 @@ void AdviceItem::setTagsFromText (const char* begin, const char* end)
 
 void AdviceItem::setTagsFromCodes (const char* begin, const char* end, const TagCatalogue* catalogue)
 {
-    setTagsFromList (begin, end, [catalogue] (const char* entryBegin, const char* entryEnd)
+    // The catalogue compares codes without case, one by one: a code like the one before (a run
+    // of commas, a code repeated) takes the id found for it then.
+    std::string_view previousCode;
+    int previousId = 0;
+    bool hasPrevious = false;
+
+    setTagsFromList (begin, end, [&] (const char* entryBegin, const char* entryEnd)
     {
+        const std::string_view entry (entryBegin, (size_t) (entryEnd - entryBegin));
+
+        if (hasPrevious && entry == previousCode)
+            return previousId;
+
         const auto code = juce::String (juce::CharPointer_UTF8 (entryBegin), juce::CharPointer_UTF8 (entryEnd));
-        return catalogue != nullptr ? catalogue->getTagIdFromCode (code) : 0;
+        previousId = catalogue != nullptr ? catalogue->getTagIdFromCode (code) : 0;
+        previousCode = entry;
+        hasPrevious = true;
+        return previousId;
     });
 }
 
