@@ -26,8 +26,9 @@ bool findSetting (const juce::String& text, const char* key, int& position, juce
     return true;
 }
 
-// The one escape character first, so that the others' escapes are not escaped again.
-const char* const escapes[][2] = { { "%", "%25" }, { "=", "%3D" }, { ";", "%3B" } };
+// The one escape character first, so that the others' escapes are not escaped again. Line
+// breaks too: the file's line ends are CR LF, so a lone LF would come back with a CR.
+const char* const escapes[][2] = { { "%", "%25" }, { "=", "%3D" }, { ";", "%3B" }, { "\r", "%0D" }, { "\n", "%0A" } };
 } // namespace
 
 bool SettingsFile::readFrom (const juce::File& file)

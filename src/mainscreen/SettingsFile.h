@@ -10,7 +10,8 @@
 
     A set file name may hold characters the format cannot carry (";" ends a value, and a
     later key followed by "=" would be found inside it), so in the file "%", "=" and ";" of
-    that name are written as %25, %3D and %3B. Names without them are written unchanged.
+    that name are written as %25, %3D and %3B, and its CR and LF as %0D and %0A. Names
+    without them are written unchanged.
 */
 class SettingsFile
 {

@@ -30,6 +30,26 @@ TEST (SettingsFile, EverySetFileNameComesBackAndLeavesTheValuesAfterItAlone)
     EXPECT_TRUE (plain.toText().contains ("\nSets= Plain Set.KBS ;\n")); // ordinary names stand as they are
 }
 
+// Through the file, whose line ends are CR LF: a line break in a name must not gain a CR.
+TEST (SettingsFile, LineBreaksInTheSetFileNameSurviveTheFile)
+{
+    const auto file = juce::File::createTempFile (".ini");
+
+    for (auto* name : { "two\nlines.kbs", "cr\r\nlf.kbs", "lone\rcr.kbs", "%0A.kbs" })
+    {
+        SettingsFile written;
+        written.Sets = name;
+        written.Timer = 5;
+        ASSERT_TRUE (written.writeTo (file));
+        SettingsFile read;
+        ASSERT_TRUE (read.readFrom (file));
+        EXPECT_EQ (read.Sets, name);
+        EXPECT_EQ (read.Timer, 5) << name;
+    }
+
+    file.deleteFile();
+}
+
 TEST (SettingsFile, NumbersReadAsAtoiDoesButStayWithinInt)
 {
     for (auto [text, value] : { std::pair (" 30", 30), { "30 ", 30 }, { "\t-5x", -5 }, { "+7", 7 }, { "abc", 0 },
