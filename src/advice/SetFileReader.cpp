@@ -1,5 +1,8 @@
 #include "SetFileReader.h"
 
+#include <algorithm>
+#include <string>
+
 namespace
 {
 juce::String toString (std::string_view utf8)
@@ -7,14 +10,33 @@ juce::String toString (std::string_view utf8)
     if (utf8.empty())
         return {};
 
-    juce::String text (juce::CharPointer_UTF8 (utf8.data()), juce::CharPointer_UTF8 (utf8.data() + utf8.size()));
-
     // The writer ends every line with CR LF, those inside a text too: a line break read back
-    // is the "\n" that was written, not a CR more at each save.
-    if (utf8.find ("\r\n") != std::string_view::npos)
-        text = text.replace ("\r\n", "\n");
+    // is the "\n" that was written, not a CR more at each save. A run of CRs before a LF goes
+    // with it, since the writer never makes one: else what is read could still hold a CR LF,
+    // and would change at the next save.
+    if (utf8.find ("\r\n") == std::string_view::npos)
+        return juce::String (juce::CharPointer_UTF8 (utf8.data()), juce::CharPointer_UTF8 (utf8.data() + utf8.size()));
 
-    return text;
+    std::string text;
+    text.reserve (utf8.size());
+
+    for (size_t i = 0; i < utf8.size();)
+    {
+        if (utf8[i] != '\r')
+        {
+            text += utf8[i++];
+            continue;
+        }
+
+        const auto runEnd = std::min (utf8.find_first_not_of ('\r', i), utf8.size());
+
+        if (runEnd == utf8.size() || utf8[runEnd] != '\n')
+            text.append (runEnd - i, '\r');
+
+        i = runEnd;
+    }
+
+    return juce::String (juce::CharPointer_UTF8 (text.data()), juce::CharPointer_UTF8 (text.data() + text.size()));
 }
 
 int toInt (std::string_view utf8) noexcept

@@ -98,6 +98,25 @@ TEST_F (DamagedInputTest, OverlongNullNeverCutsTheSetAtTheNextSave)
 
 TEST_F (DamagedInputTest, LineBreaksInsideTextsSurviveEverySave)
 {
+    // A hand-made file may hold CRs before a line end: what is read must save and read back as it is.
+    {
+        const auto file = writeBytes ("crs.kbs", "Name=a\r\r\nb\r;\nDescription=\r\r\r\n;\n\nItem=x\r\ny\r\rz;\nTags=;\n");
+        AdviceSet first (&catalogue);
+        first.setFile (file);
+        first.readFromFile (2);
+        EXPECT_EQ (first.getName(), "a\nb\r");
+        EXPECT_EQ (first.getDescription(), "\n");
+        EXPECT_EQ (first.getItemText (0), "x\ny\r\rz");
+        ASSERT_TRUE (first.writeToFile());
+
+        AdviceSet second (&catalogue);
+        second.setFile (file);
+        second.readFromFile (2);
+        EXPECT_EQ (second.getName(), first.getName());
+        EXPECT_EQ (second.getDescription(), first.getDescription());
+        EXPECT_EQ (second.getItemText (0), first.getItemText (0));
+    }
+
     const auto file = dataFolder().getChildFile ("lines.kbs");
     AdviceSet set (&catalogue);
     set.setFile (file);
