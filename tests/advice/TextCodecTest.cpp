@@ -50,7 +50,11 @@ TEST (TextCodec, DecodesAsJuceDoesApartFromSurrogatePairs)
         if (bytes.size() >= 2 && (bytes[0] == 0xff || bytes[0] == 0xfe) && holdsSurrogatePair (bytes))
             continue;
 
-        const auto expected = juce::String::createStringFromData (bytes.data(), (int) bytes.size());
+        // JUCE reads a character cut at the end past the data, as far as its length says: from
+        // a file it finds the zeros of its stream's spare room there, so the copy has some too.
+        juce::MemoryBlock padded (bytes.size() + 4, true);
+        padded.copyFrom (bytes.data(), 0, bytes.size());
+        const auto expected = juce::String::createStringFromData (padded.getData(), (int) bytes.size());
         EXPECT_EQ (toJuce (TextCodec::decode (bytes.data(), bytes.size())), expected)
             << juce::String::toHexString (bytes.data(), (int) bytes.size());
         ++compared;
