@@ -74,6 +74,11 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     {
         juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message);
     };
+    onQuitProblem = [this] (const juce::String& title, const juce::String& message)
+    {
+        return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, title, message,
+                                                   choose ("Quitter", "Quit"), choose ("Annuler", "Cancel"), this);
+    };
     onOpenWebPage = [] (const juce::String& address) { juce::URL (address).launchInDefaultBrowser(); };
 
     setNameLabel = makeLabel (juce::Colours::yellow, juce::Justification::centredTop,
@@ -138,7 +143,8 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
 MainComponent::~MainComponent()
 {
     juce::Desktop::getInstance().removeFocusChangeListener (this);
-    // A failure cannot be shown at quit; the checked write keeps the old file then.
+    // The close button has written them while it could still tell of a failure (isReadyToQuit);
+    // a logout has not. Nothing can be shown here; a failed write keeps the old file.
     saveSettings();
 
     if (aboutPanel != nullptr)
@@ -183,8 +189,20 @@ void MainComponent::globalFocusChanged (juce::Component* focusedComponent)
 
 bool MainComponent::isReadyToQuit()
 {
-    // Only an open set editor with unsaved changes may refuse.
-    return editionPanel == nullptr || ! editionPanel->isVisible() || editionPanel->canClose();
+    if (editionPanel != nullptr && editionPanel->isVisible() && ! editionPanel->canClose())
+        return false;
+
+    // Written while the window can still say it failed: the user may make room and try again.
+    // The destructor writes the same values once more.
+    if (saveSettings())
+        return true;
+
+    return onQuitProblem (choose ("Réglages non enregistrés", "Settings not saved"),
+                          choose ("Le fichier des réglages n'a pas pu être écrit : ",
+                                  "The settings file could not be written: ")
+                              + getSettingsFile().getFullPathName() + "\n\n"
+                              + choose ("Quitter quand même ? Les réglages de cette séance seront perdus.",
+                                        "Quit anyway? The settings of this session will be lost."));
 }
 
 void MainComponent::prepareForSessionEnd()
@@ -434,8 +452,8 @@ void MainComponent::toggleFavourite()
         // Show what the set file really holds, and say why the mark did not stick.
         favoriteButton->setOnState (setLibrary->isPoolFavourite (currentIndex) ? 1 : 0);
         onProblem (choose ("Favori non enregistré", "Favourite not saved"),
-                   choose ("Le fichier du set n'a pas pu être écrit : ",
-                           "The set file could not be written: ")
+                   choose ("Le fichier du set n'a pas pu être écrit, ou ne contient plus ce conseil : ",
+                           "The set file could not be written, or no longer holds this advice: ")
                        + setLibrary->getPoolSetName (currentIndex));
     }
 }
@@ -468,6 +486,8 @@ void MainComponent::loadSettings()
         return;
     }
 
+    storedSettings = std::make_unique<SettingsFile> (settings);
+
     Language = settings.Language;
     LanguageSet = settings.LanguageSet;
     Sets = settings.Sets;
@@ -480,17 +500,31 @@ void MainComponent::loadSettings()
     tagCatalogue.rebuild (Language != 0);
 }
 
-bool MainComponent::saveSettings() const
+bool MainComponent::saveSettings()
 {
-    SettingsFile settings;
-    settings.Language = Language;
-    settings.LanguageSet = LanguageSet;
-    settings.Sets = Sets;
-    settings.Tags = Tags;
-    settings.LastItem = currentIndex;
-    settings.LookForFavorites = LookForFavorites;
-    settings.Timer = Timer;
-    return settings.writeTo (getSettingsFile());
+    SettingsFile mine;
+    mine.Language = Language;
+    mine.LanguageSet = LanguageSet;
+    mine.Sets = Sets;
+    mine.Tags = Tags;
+    mine.LastItem = currentIndex;
+    mine.LookForFavorites = LookForFavorites;
+    mine.Timer = Timer;
+
+    const auto file = getSettingsFile();
+
+    if (storedSettings == nullptr)
+        storedSettings = std::make_unique<SettingsFile> (mine);
+
+    // Another running copy may have written the file since: keep what it chose and this one did not touch.
+    auto onDisk = *storedSettings;
+    onDisk.readFrom (file);
+
+    if (! SettingsFile::merge (*storedSettings, mine, onDisk).writeTo (file))
+        return false;
+
+    *storedSettings = mine;
+    return true;
 }
 
 //==============================================================================
