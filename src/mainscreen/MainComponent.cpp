@@ -516,9 +516,13 @@ bool MainComponent::saveSettings()
     if (storedSettings == nullptr)
         storedSettings = std::make_unique<SettingsFile> (mine);
 
-    // Another running copy may have written the file since: keep what it chose and this one did not touch.
+    // Another running copy may have written the file since: keep what it chose and this one did
+    // not touch. Only a whole settings file speaks for a copy; anything else is written over.
     auto onDisk = *storedSettings;
-    onDisk.readFrom (file);
+    const auto text = file.existsAsFile() ? file.loadFileAsString() : juce::String();
+
+    if (text.startsWith (SettingsFile::header) && text.contains ("\nTimer="))
+        onDisk.parse (text);
 
     if (! SettingsFile::merge (*storedSettings, mine, onDisk).writeTo (file))
         return false;

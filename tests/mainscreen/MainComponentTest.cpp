@@ -530,6 +530,13 @@ TEST (MainComponentSettings, TwoCopiesKeepEachOthersChoices)
     fourth.reset();
     third.reset();
     EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=10;")) << "the choice made last wins";
+
+    // What is no settings file speaks for no copy: this one's values are written over it.
+    auto fifth = makeMain (folder);
+    folder.writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=0;\nLanguageSet=-1;\nSets=;\nTa");
+    fifth.reset();
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Language=1;"));
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=10;"));
 }
 
 TEST (MainComponentSettings, ClosingToldOfSettingsThatCannotBeWritten)
