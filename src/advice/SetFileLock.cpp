@@ -1,16 +1,55 @@
 #include "SetFileLock.h"
 
-namespace
-{
-juce::String lockNameFor (const juce::File& setFile)
-{
-    // One lock per folder: writes to different sets are rare enough to wait for each other.
-    const auto folder = setFile.getParentDirectory().getFullPathName();
-    return "Kindlebrook-sets-" + juce::String::toHexString (folder.hashCode64());
-}
-} // namespace
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 SetFileLock::SetFileLock (const juce::File& setFile, int timeoutMs)
-    : lock (lockNameFor (setFile)), held (lock.enter (timeoutMs))
 {
+    // Every user who may write the folder's sets shares the file, so whoever made it first must
+    // not shut the others out: it is made writable by all, and opened for reading only, which
+    // is enough for flock (unlike a write lock of fcntl).
+    descriptor = ::open (getLockFile (setFile).getFullPathName().toRawUTF8(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
+
+    if (descriptor < 0)
+        return;
+
+    fchmod (descriptor, 0666); // against the umask; refused, harmlessly, on another user's file
+
+    const auto end = juce::Time::getMillisecondCounterHiRes() + timeoutMs;
+
+    for (;;)
+    {
+        if (flock (descriptor, LOCK_EX | LOCK_NB) == 0)
+        {
+            held = true;
+            return;
+        }
+
+        if ((errno != EWOULDBLOCK && errno != EINTR) || juce::Time::getMillisecondCounterHiRes() >= end)
+            return;
+
+        juce::Thread::sleep (2);
+    }
+}
+
+SetFileLock::~SetFileLock()
+{
+    // Closing lets the lock go.
+    if (descriptor >= 0)
+        ::close (descriptor);
+}
+
+juce::File SetFileLock::getLockFile (const juce::File& setFile)
+{
+    // One lock per folder, kept outside it: writes to different sets are rare enough to wait
+    // for each other.
+    juce::File folder ("/var/tmp");
+    if (! folder.isDirectory())
+        folder = juce::File::getSpecialLocation (juce::File::tempDirectory);
+
+    const auto setFolder = setFile.getParentDirectory().getFullPathName();
+    return folder.getChildFile ("Kindlebrook-sets-" + juce::String::toHexString (setFolder.hashCode64()) + ".lock");
 }

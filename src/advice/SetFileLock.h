@@ -13,12 +13,16 @@ class SetFileLock
 public:
     /** Waits at most timeoutMs for the copy that holds the lock of the file's folder. */
     explicit SetFileLock (const juce::File& setFile, int timeoutMs = 5000);
+    ~SetFileLock();
 
     bool isHeld() const noexcept { return held; }
 
+    /** The file whose lock stands for the folder's sets. */
+    static juce::File getLockFile (const juce::File& setFile);
+
 private:
-    juce::InterProcessLock lock;
-    bool held;
+    int descriptor = -1;
+    bool held = false;
 
     JUCE_DECLARE_NON_COPYABLE (SetFileLock)
 };

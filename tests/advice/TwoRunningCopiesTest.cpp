@@ -8,7 +8,7 @@
 namespace
 {
 constexpr int itemsPerCopy = 6;
-constexpr int rounds = 25;
+constexpr int rounds = 60;
 
 /** A set whose advice belongs half to one copy ("A ..."), half to the other ("B ..."). */
 juce::File writeSharedSet (const juce::File& base, const TagCatalogue& catalogue)
