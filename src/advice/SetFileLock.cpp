@@ -44,12 +44,8 @@ SetFileLock::~SetFileLock()
 
 juce::File SetFileLock::getLockFile (const juce::File& setFile)
 {
-    // One lock per folder, kept outside it: writes to different sets are rare enough to wait
-    // for each other.
-    juce::File folder ("/var/tmp");
-    if (! folder.isDirectory())
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory);
-
-    const auto setFolder = setFile.getParentDirectory().getFullPathName();
-    return folder.getChildFile ("Kindlebrook-sets-" + juce::String::toHexString (setFolder.hashCode64()) + ".lock");
+    // Beside the sets: whoever may write them may make it, and it goes with the folder.
+    // Hidden, and no set by its extension. One per folder: writes to different sets are rare
+    // enough to wait for each other.
+    return setFile.getSiblingFile (".Kindlebrook.lock");
 }

