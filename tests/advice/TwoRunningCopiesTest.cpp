@@ -55,6 +55,11 @@ TEST (TwoRunningCopies, MarkTheSameSetWithoutTearingItOrLosingAMark)
     ASSERT_NE (a, nullptr);
     ASSERT_NE (b, nullptr);
 
+    // Both have read the library before either marks anything.
+    for (int i = 0; i < 6000 && ! (base.getChildFile ("Aready").exists() && base.getChildFile ("Bready").exists()); ++i)
+        juce::Thread::sleep (5);
+    ASSERT_TRUE (base.getChildFile ("go").create());
+
     // While both write, every read finds a whole set.
     int reads = 0;
     while ((a->isRunning() || b->isRunning()) && reads < 100000)

@@ -5,6 +5,8 @@
 //
 // In round r the advice number k of those whose text begins with the prefix is marked when
 // r + k is even. Exit code: the number of marks that could not be written (at most 100).
+// Once its pool is built it makes "<prefix>ready" in the base folder and waits for "go", so
+// that the copies mark at the same time without one scanning the folder while another writes.
 
 #include "advice/SetLibrary.h"
 #include "advice/TagCatalogue.h"
@@ -36,6 +38,16 @@ int main (int argc, char* argv[])
 
     if (own.isEmpty())
         return 102;
+
+    base.getChildFile (prefix.trim() + "ready").create();
+    const auto go = base.getChildFile ("go");
+
+    for (int i = 0; ! go.exists(); ++i)
+    {
+        if (i == 6000)
+            return 103;
+        juce::Thread::sleep (5);
+    }
 
     int failures = 0;
 
