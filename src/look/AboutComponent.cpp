@@ -2,11 +2,6 @@
 
 #include "CustomLookAndFeel.h"
 
-const char* const AboutComponent::linkAddresses[4] = { "https://kindlebrook.org/",
-                                                       "https://kindlebrook.org/sets/",
-                                                       "https://kindlebrook.org/idea/",
-                                                       "https://kindlebrook.org/source/" };
-
 namespace
 {
 juce::Font getLinkFont()
@@ -14,10 +9,9 @@ juce::Font getLinkFont()
     return juce::Font ("Verdana", 14.0f, juce::Font::plain);
 }
 
-juce::HyperlinkButton* makeLink (const char* address)
+juce::HyperlinkButton* makeLink()
 {
-    // The address is both what the user reads and what a click opens.
-    auto* link = new juce::HyperlinkButton (address, juce::URL (address));
+    auto* link = new juce::HyperlinkButton();
     link->setFont (getLinkFont(), false, juce::Justification::centredLeft);
     return link;
 }
@@ -34,19 +28,58 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    firstLink = makeLink (linkAddresses[0]);
+    firstLink = makeLink();
     addAndMakeVisible (firstLink);
-    secondLink = makeLink (linkAddresses[1]);
+    secondLink = makeLink();
     addAndMakeVisible (secondLink);
-    thirdLink = makeLink (linkAddresses[2]);
+    thirdLink = makeLink();
     addAndMakeVisible (thirdLink);
-    fourthLink = makeLink (linkAddresses[3]);
+    fourthLink = makeLink();
     addAndMakeVisible (fourthLink);
+    updateLinks();
 }
 
 AboutComponent::~AboutComponent()
 {
     deleteAllChildren();
+}
+
+void AboutComponent::setLanguage (int newLanguage)
+{
+    language = newLanguage;
+    updateLinks();
+}
+
+void AboutComponent::setHelpPages (const HelpPages& pages)
+{
+    helpPages = pages;
+    updateLinks();
+}
+
+juce::String AboutComponent::getLinkAddress (int index) const
+{
+    const char* const sections[] = { HelpPages::programSection, HelpPages::setsSection,
+                                     HelpPages::ideaSection, HelpPages::sourceSection };
+
+    if (! juce::isPositiveAndBelow (index, (int) std::size (sections)))
+        return {};
+
+    return helpPages.getAddress (language, sections[index]);
+}
+
+void AboutComponent::updateLinks()
+{
+    int index = 0;
+
+    for (auto* link : { firstLink, secondLink, thirdLink, fourthLink })
+    {
+        // The address is both what the user reads and what a click opens.
+        const auto address = getLinkAddress (index++);
+        link->setButtonText (address);
+        link->setURL (juce::URL (address));
+    }
+
+    resized();
 }
 
 juce::String AboutComponent::getCreditsText (int language)
