@@ -48,10 +48,9 @@ set (CPACK_PACKAGE_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}/packages")
 set (CPACK_DEBIAN_PACKAGE_MAINTAINER "The Kindlebrook contributors")
 set (CPACK_DEBIAN_PACKAGE_SECTION sound)
 set (CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set (CPACK_DEBIAN_PACKAGE_DESCRIPTION "Creative advice for musicians, one piece at a time
- Kindlebrook shows one piece of creative advice at a time, drawn from advice sets
- that can be filtered, edited and shared. Each user gets a copy of the program's
- folder on first start, where favourites, sets and settings are kept.")
+set (CPACK_PACKAGE_DESCRIPTION "Kindlebrook shows one piece of creative advice at a time, drawn from advice sets
+that can be filtered, edited and shared. The kindlebrook command gives each user a
+copy of the program's folder on first start, where sets, favourites and settings are kept.")
 # Which layout each package takes is chosen when CPack runs, per generator.
 set (CPACK_KB_BUILD_DIR "${CMAKE_CURRENT_BINARY_DIR}")
 set (CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_SOURCE_DIR}/cmake/CPackLayouts.cmake")
