@@ -816,7 +816,9 @@ bool replaceFileWith (const juce::File& target, WriteFunction&& writeContent)
     juce::TemporaryFile temp (target, juce::TemporaryFile::useHiddenFile);
 
     {
-        juce::FileOutputStream out (temp.getFile());
+        // Unbuffered: the stream's own flush does not report a short write of its last block,
+        // so a cut-off file would pass for written. Each write is checked instead.
+        juce::FileOutputStream out (temp.getFile(), 0);
 
         if (out.failedToOpen() || ! writeContent (out))
             return false;

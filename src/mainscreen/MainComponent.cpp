@@ -1,5 +1,6 @@
 #include "MainComponent.h"
 
+#include "editor/EditionComponent.h"
 #include "look/AboutComponent.h"
 #include "options/OptionsComponent.h"
 #include "widgets/SpecialButton.h"
@@ -123,6 +124,9 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     aboutPanel->addActionListener (this);
     addChildComponent (optionsPanel);
     optionsPanel->addActionListener (this);
+    editionPanel = new EditionComponent (&tagCatalogue, setLibrary);
+    addChildComponent (editionPanel);
+    editionPanel->addActionListener (this);
 
     setSize (500, 350);
     grabKeyboardFocus();
@@ -139,6 +143,8 @@ MainComponent::~MainComponent()
         aboutPanel->removeActionListener (this);
     if (optionsPanel != nullptr)
         optionsPanel->removeActionListener (this);
+    if (editionPanel != nullptr)
+        editionPanel->removeActionListener (this);
 
     deleteAllChildren();
     delete setLibrary;
@@ -152,8 +158,8 @@ MainComponent::~MainComponent()
 
 bool MainComponent::isReadyToQuit()
 {
-    // Only an open set editor with unsaved changes may refuse; there is none yet.
-    return true;
+    // Only an open set editor with unsaved changes may refuse.
+    return editionPanel == nullptr || ! editionPanel->isVisible() || editionPanel->canClose();
 }
 
 //==============================================================================
@@ -176,7 +182,7 @@ void MainComponent::resized()
     favoriteButton->setBounds (w - 107, h - 55, 42, 52);
     newAdviceButton->setBounds (w - 55, h - 55, 42, 52);
 
-    for (juce::Component* panel : { (juce::Component*) aboutPanel, (juce::Component*) optionsPanel })
+    for (juce::Component* panel : { (juce::Component*) aboutPanel, (juce::Component*) optionsPanel, (juce::Component*) editionPanel })
         if (panel != nullptr)
             panel->setBounds (0, 0, w, h);
 }
@@ -245,6 +251,7 @@ void MainComponent::actionListenerCallback (const juce::String& message)
     }
     else if (message == "EditionExit")
     {
+        editionPanel->setVisible (false);
         refreshPool();
     }
 }
@@ -524,7 +531,13 @@ void MainComponent::handleMenuResult (int result)
             break;
 
         case setEditorItem:
-            // The set editor is not part of this build yet.
+            customLookAndFeel.setEditorButtonStyle (true);
+            editionPanel->closeSet();
+            editionPanel->setLanguage (Language);
+            editionPanel->setVisible (true);
+            // The editor's shortcuts must work at once, without a click into the panel first.
+            editionPanel->grabKeyboardFocus();
+            tagCatalogue.rebuild (Language == 1);
             break;
 
         case downloadItem:
@@ -566,7 +579,8 @@ void MainComponent::restartAutomaticAdvice()
 bool MainComponent::isAnyPanelVisible() const
 {
     return (aboutPanel != nullptr && aboutPanel->isVisible())
-        || (optionsPanel != nullptr && optionsPanel->isVisible());
+        || (optionsPanel != nullptr && optionsPanel->isVisible())
+        || (editionPanel != nullptr && editionPanel->isVisible());
 }
 
 juce::String MainComponent::getSetNameText() const { return setNameLabel->getText(); }

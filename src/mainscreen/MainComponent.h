@@ -13,6 +13,7 @@
 class SpecialButton;
 class AboutComponent;
 class OptionsComponent;
+class EditionComponent;
 
 /**
     The main screen and the hub of the program: it shows one advice inside a ring
@@ -77,6 +78,7 @@ public:
     TagCatalogue& getTagCatalogue() noexcept { return tagCatalogue; }
     AboutComponent* getAboutPanel() const noexcept { return aboutPanel; }
     OptionsComponent* getOptionsPanel() const noexcept { return optionsPanel; }
+    EditionComponent* getEditionPanel() const noexcept { return editionPanel; }
 
     int getLanguage() const noexcept { return Language; }
     int getLanguageSet() const noexcept { return LanguageSet; }
@@ -109,6 +111,7 @@ private:
     SpecialButton* favoriteButton = nullptr;
     AboutComponent* aboutPanel = nullptr;
     OptionsComponent* optionsPanel = nullptr;
+    EditionComponent* editionPanel = nullptr;
     TagCatalogue tagCatalogue;
     SetLibrary* setLibrary = nullptr;
     ShuffleBag shuffleBag;

@@ -92,6 +92,15 @@ void SpecialLabel::textEditorTextChanged (juce::TextEditor&)
     // but an edit ends only with Return or Escape.
 }
 
+void SpecialLabel::commitEdit()
+{
+    if (auto* editor = getCurrentTextEditor())
+    {
+        textEditorReturnKeyPressed (*editor);
+        dispatchPendingMessages();
+    }
+}
+
 void SpecialLabel::textEditorReturnKeyPressed (juce::TextEditor& editor)
 {
     if (getCurrentTextEditor() != &editor)

@@ -9,8 +9,10 @@
     with a change message. Mouse-wheel movements over it are passed on as the
     action message "LWheel"; the details are kept for getLastWheel().
 
-    Only Return and Escape end an edit: losing the keyboard focus leaves the
-    editor open.
+    Return commits an edit and Escape cancels it. A click anywhere else in the window
+    commits it too, as juce::Label does: the editor is modal, and an attempt to use
+    another component ends it. Losing the keyboard focus to another window leaves
+    the editor open.
 */
 class SpecialLabel : public juce::Label,
                      public juce::ChangeBroadcaster,
@@ -24,6 +26,9 @@ public:
     void setFramed();
 
     const juce::MouseWheelDetails& getLastWheel() const noexcept { return lastWheel; }
+
+    /** Ends an edit in progress as Return does, with its change message delivered at once. */
+    void commitEdit();
 
     /** The most characters the editor lets the user type. */
     static constexpr int maxTextLength = 400;

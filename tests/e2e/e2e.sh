@@ -136,3 +136,48 @@ set_colour()
 {
     file_text "$1" | sed -n 's/^Colour=\([0-9]*,[0-9]*,[0-9]*\);$/\1/p'
 }
+
+# The program's other window: a dialog or an alert box.
+other_window()
+{
+    local i w
+    for i in $(seq 1 50); do
+        w=$(xdotool search --onlyvisible --pid "$KB_APP_PID" 2>/dev/null | grep -vx "$KB_WINDOW" | head -n 1)
+        [ -n "$w" ] && { echo "$w"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# Types a file name into the file dialog (its name box sits 69 pixels above its bottom) and confirms.
+answer_file_dialog()
+{
+    local dialog WIDTH HEIGHT
+    dialog=$(other_window) || { fail "no file dialog appeared"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    xdotool mousemove --window "$dialog" $((WIDTH / 2)) $((HEIGHT - 69)) click 1
+    sleep 0.2
+    xdotool type --delay 10 "$1"
+    xdotool key Return
+    sleep 0.8
+}
+
+# Clicks the middle button ("Ignore") of the alert box that asks about unsaved changes.
+click_ignore()
+{
+    local alert WIDTH HEIGHT
+    alert=$(other_window) || { fail "no alert box appeared"; return 1; }
+    eval "$(xdotool getwindowgeometry --shell "$alert")"
+    xdotool mousemove --window "$alert" $((WIDTH / 2 - 12)) $((HEIGHT - 21)) click 1
+}
+
+# Replaces the text of a label of the editor by clicking into it, as a user edits in place.
+edit_label_at()
+{
+    click_at "$1" "$2"
+    sleep 0.3
+    xdotool key ctrl+a
+    xdotool type --delay 10 "$3"
+    xdotool key Return
+    sleep 0.3
+}
