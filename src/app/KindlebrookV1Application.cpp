@@ -1,5 +1,7 @@
 #include "KindlebrookV1Application.h"
 
+#include "mainscreen/MainComponent.h"
+
 KindlebrookV1Application::~KindlebrookV1Application()
 {
     mainWindow = nullptr;
@@ -23,11 +25,24 @@ bool KindlebrookV1Application::moreThanOneInstanceAllowed()
 void KindlebrookV1Application::initialise (const juce::String&)
 {
     mainWindow = std::make_unique<MainAppWindow>();
+
+    // A logout ends the program like the close button, without the questions nobody can answer.
+    terminationWatcher = std::make_unique<TerminationWatcher> ([this]
+    {
+        if (mainWindow != nullptr)
+            mainWindow->getMainComponent()->prepareForSessionEnd();
+
+        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
+        quit();
+    });
 }
 
 void KindlebrookV1Application::shutdown()
 {
+    // The settings are written as the window goes; the watcher stays until then, so that a
+    // second signal cannot end the process halfway through that write.
     mainWindow = nullptr;
+    terminationWatcher = nullptr;
 }
 
 void KindlebrookV1Application::anotherInstanceStarted (const juce::String&)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainAppWindow.h"
+#include "TerminationWatcher.h"
 
 /** The application object: creates the main window at start-up and deletes it at shut-down. */
 class KindlebrookV1Application : public juce::JUCEApplication
@@ -19,4 +20,5 @@ public:
 
 private:
     std::unique_ptr<MainAppWindow> mainWindow;
+    std::unique_ptr<TerminationWatcher> terminationWatcher;
 };

@@ -251,6 +251,34 @@ bool EditionComponent::canClose()
     return passSaveGuard();
 }
 
+juce::File EditionComponent::keepRecoveryCopy()
+{
+    commitOpenEdit();
+
+    if (! setOpen || upToDate || currentSet == nullptr)
+        return {};
+
+    const auto file = currentSet->getFile();
+    juce::File copy;
+
+    if (file.getFullPathName().isEmpty())
+    {
+        const auto folder = getDataFolder();
+        folder.createDirectory();
+        copy = folder.getNonexistentChildFile (choose ("Set non enregistré", "Unsaved set"), ".kbs", false);
+    }
+    else
+    {
+        copy = file.getSiblingFile (file.getFileNameWithoutExtension() + choose (" (non enregistré)", " (unsaved)") + ".kbs")
+                   .getNonexistentSibling (false);
+    }
+
+    currentSet->setFile (copy);
+    const auto written = currentSet->writeToFile();
+    currentSet->setFile (file);
+    return written ? copy : juce::File();
+}
+
 void EditionComponent::commitOpenEdit()
 {
     for (auto* label : { nameLabel, adviceLabel, authorLabel, setDescriptionLabel })

@@ -44,6 +44,11 @@ public:
     void closeSet();
     /** Whether the program may quit now; may ask to save first. */
     bool canClose();
+    /** Writes a modified set, without asking, to a new file beside its own ("name (unsaved).kbs",
+        or in the data folder when it was never saved), leaving its file as it was. For a session
+        that ends while the set has changes. Returns the copy, or juce::File() when none was needed
+        or it could not be written. */
+    juce::File keepRecoveryCopy();
 
     void showPage (int page);
     void refreshDisplay();

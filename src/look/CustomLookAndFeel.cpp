@@ -266,10 +266,7 @@ void CustomLookAndFeel::drawLabel (juce::Graphics& g, juce::Label& label)
             if (label.getMinimumHorizontalScale() == 1.0f)
             {
                 // A label that must not be squashed wraps onto as many lines as it needs.
-                GlyphArrangement glyphs;
-                glyphs.addJustifiedText (font, text, 0.0f, 0.0f, (float) width, justification);
-                glyphs.justifyGlyphs (0, glyphs.getNumGlyphs(), 0.0f, 0.0f, (float) width, (float) height, justification);
-                glyphs.draw (g);
+                layOutWrappedText (font, text, width, height, justification).draw (g);
             }
             else
             {
@@ -287,6 +284,42 @@ void CustomLookAndFeel::drawLabel (juce::Graphics& g, juce::Label& label)
         g.setColour (label.findColour (Label::outlineColourId));
         g.drawRect (0, 0, width, height, 1);
     }
+}
+
+juce::GlyphArrangement CustomLookAndFeel::layOutWrappedText (const juce::Font& font, const juce::String& text,
+                                                             int width, int height, juce::Justification justification)
+{
+    // JUCE's own wrap breaks after any white space, the no-break space included, which can
+    // leave a French "?" alone at the start of a line. The lines are made here, at plain
+    // spaces only, and JUCE then only places them (and still cuts a word wider than a line).
+    juce::StringArray lines;
+    juce::String line;
+
+    for (const auto& word : juce::StringArray::fromTokens (text, " ", {}))
+    {
+        if (word.isEmpty())
+            continue;
+
+        const auto candidate = line.isEmpty() ? word : line + " " + word;
+
+        if (line.isNotEmpty() && font.getStringWidthFloat (candidate) > (float) width - 0.5f)
+        {
+            lines.add (line);
+            line = word;
+        }
+        else
+        {
+            line = candidate;
+        }
+    }
+
+    if (line.isNotEmpty())
+        lines.add (line);
+
+    juce::GlyphArrangement glyphs;
+    glyphs.addJustifiedText (font, lines.joinIntoString ("\n"), 0.0f, 0.0f, (float) width, justification);
+    glyphs.justifyGlyphs (0, glyphs.getNumGlyphs(), 0.0f, 0.0f, (float) width, (float) height, justification);
+    return glyphs;
 }
 
 void CustomLookAndFeel::paintOverlayBackground (juce::Graphics& g, int width, int height)

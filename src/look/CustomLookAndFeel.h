@@ -36,6 +36,12 @@ public:
 
     void drawLabel (juce::Graphics&, juce::Label&) override;
 
+    /** The text of a label that must not be squashed, word-wrapped onto as many lines as it
+        needs within width and placed in the area by the justification. Lines break only at
+        plain spaces: a no-break space keeps a French "?", "!" or ":" with its word. */
+    static juce::GlyphArrangement layOutWrappedText (const juce::Font&, const juce::String& text,
+                                                     int width, int height, juce::Justification);
+
     /** The background of the panels laid over the main screen: it dims the screen, which
         still shows faintly through, under dark lines every 5 pixels and a grey frame. */
     static void paintOverlayBackground (juce::Graphics&, int width, int height);

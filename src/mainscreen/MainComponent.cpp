@@ -162,6 +162,12 @@ bool MainComponent::isReadyToQuit()
     return editionPanel == nullptr || ! editionPanel->isVisible() || editionPanel->canClose();
 }
 
+void MainComponent::prepareForSessionEnd()
+{
+    if (editionPanel != nullptr && editionPanel->isVisible())
+        editionPanel->keepRecoveryCopy();
+}
+
 //==============================================================================
 void MainComponent::paint (juce::Graphics& g)
 {

@@ -36,6 +36,9 @@ public:
     /** False only when an open set editor refuses to close. */
     bool isReadyToQuit();
 
+    /** The session is ending and nobody can be asked: keeps unsaved editor work in a recovery copy. */
+    void prepareForSessionEnd();
+
     void paint (juce::Graphics&) override;
     void resized() override;
     bool keyPressed (const juce::KeyPress&) override;

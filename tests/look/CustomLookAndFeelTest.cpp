@@ -277,3 +277,59 @@ TEST (CustomLookAndFeel, PopupMenuItemsAreSevenPixelsLower)
     EXPECT_EQ (height, 6);
     EXPECT_EQ (width, font.withHeight (10.0f).getStringWidth (text) + 12);
 }
+
+namespace
+{
+/** The first character of each line of a laid-out text. */
+juce::String lineStarts (juce::GlyphArrangement glyphs)
+{
+    juce::String starts;
+    float lastBaseline = -1.0e9f;
+
+    for (int i = 0; i < glyphs.getNumGlyphs(); ++i)
+    {
+        const auto& g = glyphs.getGlyph (i);
+
+        if (g.isWhitespace() || std::abs (g.getBaselineY() - lastBaseline) < 1.0f)
+            continue;
+
+        lastBaseline = g.getBaselineY();
+        starts += juce::String::charToString (g.getCharacter());
+    }
+
+    return starts;
+}
+} // namespace
+
+TEST (CustomLookAndFeel, WrapKeepsAFrenchMarkWithItsWord)
+{
+    const juce::Font font ("Verdana", 16.0f, juce::Font::plain);
+    const auto nbsp = juce::String::charToString ((juce::juce_wchar) 0xa0);
+    int cases = 0;
+
+    // Lengths of filler that put the mark just past the end of the first line, where JUCE's
+    // own wrap breaks after the no-break space.
+    for (int fill = 1; fill < 60; ++fill)
+    {
+        const auto text = "Pourquoi " + juce::String::repeatedString ("i", fill) + " pas" + nbsp + "?";
+        juce::GlyphArrangement plain;
+        plain.addJustifiedText (font, text, 0.0f, 0.0f, 120.0f, juce::Justification::centred);
+
+        if (! lineStarts (plain).containsChar ('?'))
+            continue;
+
+        ++cases;
+        auto wrapped = CustomLookAndFeel::layOutWrappedText (font, text, 120, 96, juce::Justification::centred);
+        EXPECT_FALSE (lineStarts (wrapped).containsChar ('?')) << text;
+        EXPECT_EQ (wrapped.getNumGlyphs(), plain.getNumGlyphs()) << "nothing dropped: " << text;
+    }
+
+    EXPECT_GT (cases, 0) << "no filler length reproduced the break before the mark";
+
+    // Text of plain words wraps where JUCE's own wrap does.
+    const juce::String words ("Write a bridge that modulates up a minor third and never comes back home");
+    juce::GlyphArrangement plain;
+    plain.addJustifiedText (font, words, 0.0f, 0.0f, 150.0f, juce::Justification::centred);
+    EXPECT_EQ (lineStarts (CustomLookAndFeel::layOutWrappedText (font, words, 150, 200, juce::Justification::centred)),
+               lineStarts (plain));
+}
