@@ -4,6 +4,7 @@ set -euo pipefail
 KB_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 KB_BUILD_DIR="${KB_BUILD_DIR:-$KB_ROOT/build}"
 KB_APP="$KB_BUILD_DIR/Kindlebrook_artefacts/Release/Kindlebrook"
+KB_CMAKE_OPTIONS=()
 
 KB_PACKAGES=(
     cmake ninja-build g++ pkg-config
@@ -38,7 +39,7 @@ kb_configure()
         local launcher=()
         # A second build folder (sanitizers, a worktree) then reuses the compiled JUCE modules.
         command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
-        cmake -S "$KB_ROOT" -B "$KB_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}"
+        cmake -S "$KB_ROOT" -B "$KB_BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "${KB_CMAKE_OPTIONS[@]}"
     fi
 }
 

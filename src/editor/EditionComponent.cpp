@@ -942,71 +942,59 @@ void EditionComponent::changeListenerCallback (juce::ChangeBroadcaster* source)
     if (currentSet == nullptr || ! setOpen)
         return;
 
-    const auto p = getValidPosition();
-
     if (source == wheel)
     {
         refreshDisplay();
         updateButtonStates();
+        return;
     }
-    else if (source == nameLabel)
+
+    const auto p = getValidPosition();
+
+    // No item to write to: show the truth rather than keep a text or tags that would be lost.
+    if (p == -1 && (source == adviceLabel || source == tagManager))
     {
-        markModified();
+        refreshDisplay();
+        return;
+    }
+
+    if (source == nameLabel)
+    {
         currentSet->setName (nameLabel->getText());
-        updateButtonStates();
-        updateWindowTitle();
     }
     else if (source == adviceLabel)
     {
-        if (p == -1)
-        {
-            // No item to write to: show the truth rather than a text that would be lost.
-            refreshDisplay();
-            return;
-        }
-
-        markModified();
         currentSet->setItemText (p, adviceLabel->getText());
         tagsAdviceLabel->setText (adviceLabel->getText(), juce::dontSendNotification);
-        updateButtonStates();
-        updateWindowTitle();
     }
     else if (source == authorLabel)
     {
-        markModified();
         currentSet->setAuthor (authorLabel->getText());
-        updateButtonStates();
-        updateWindowTitle();
     }
     else if (source == setDescriptionLabel)
     {
-        markModified();
         currentSet->setDescription (setDescriptionLabel->getText());
-        updateButtonStates();
-        updateWindowTitle();
     }
     else if (source == colourSelector)
     {
-        markModified();
         currentSet->setColour (colourSelector->getSelectedColour());
         tagManager->setHighlightColour (currentSet->getColour());
         refreshDisplay();
-        updateButtonStates();
-        repaint();
-        updateWindowTitle();
     }
     else if (source == tagManager)
     {
-        if (p == -1)
-            return;
-
-        markModified();
         currentSet->setItemTagsFromString (p, tagManager->getSelectedTags());
         refreshDisplay();
-        updateButtonStates();
-        repaint();
-        updateWindowTitle();
     }
+    else
+    {
+        return;
+    }
+
+    markModified();
+    updateButtonStates();
+    repaint();
+    updateWindowTitle();
 }
 
 void EditionComponent::actionListenerCallback (const juce::String& message)
