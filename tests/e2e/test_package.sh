@@ -4,6 +4,15 @@
 # folder runs where it is unpacked.
 source "$(dirname "$0")/e2e.sh" "$@"
 
+# Starts a program other than the work folder's copy and waits for its window, as start_program does.
+start_at()
+{
+    kb_start_app "$1"
+    kb_wait_for_window || { fail "$2 did not open its window"; finish; }
+    xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
+    sleep 0.3
+}
+
 build_dir="$(cd "$(dirname "$KB_SOURCE_APP")/../.." && pwd)"
 id=org.kindlebrook.Kindlebrook
 bundled_sets=$(ls "$(dirname "$KB_SOURCE_APP")"/data/*.kbs | wc -l)
@@ -26,6 +35,14 @@ check "the tarball holds the help" test -f "$folder/help/en.html" -a -f "$folder
 check "the tarball holds the desktop integration" test -x "$folder/kindlebrook-desktop" -a -f "$folder/share/applications/$id.desktop"
 check "the tarball holds no system layout" test ! -e "$folder/lib" -a ! -e "$folder/bin"
 
+# The unpacked folder runs where it is, with its own sets and settings.
+KB_DATA="$folder/data"
+start_at "$folder/Kindlebrook" "the unpacked program"
+advice=$(read_advice)
+check "the unpacked program shows advice from its folder ($advice)" test -n "$(set_file_of "$advice")"
+check "the unpacked program closes when asked" kb_close_app
+check "its settings are written in its folder" test -f "$folder/Kindlebrook.ini"
+
 # The .deb: its fields and its files.
 check "the .deb is named kindlebrook" test "$(dpkg-deb -f "$deb" Package)" = kindlebrook
 check "the .deb has its dependencies" bash -c "dpkg-deb -f '$deb' Depends | grep -q libfreetype"
@@ -47,10 +64,7 @@ export HOME="$KB_WORK/home"
 unset XDG_DATA_HOME
 home="$HOME/.local/share/kindlebrook"
 before=$(find "$root/usr/lib/kindlebrook" -type f | sort | xargs md5sum | md5sum)
-kb_start_app "$root/usr/bin/kindlebrook"
-kb_wait_for_window || { fail "the .deb's program did not open its window"; finish; }
-xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
-sleep 0.3
+start_at "$root/usr/bin/kindlebrook" "the .deb's program"
 KB_DATA="$home/data"
 advice=$(read_advice)
 check "the .deb's program shows advice ($advice)" test -n "$advice"
@@ -62,13 +76,12 @@ check "the program closes when asked" kb_close_app
 check "the settings are written in the user's folder" test -f "$home/Kindlebrook.ini"
 check "nothing is written in the installed folder" test "$(find "$root/usr/lib/kindlebrook" -type f | sort | xargs md5sum | md5sum)" = "$before"
 
-# Later starts keep the user's sets, and take a newer program from the package.
+# Later starts keep the user's sets and take what the package brings anew (here, its help).
 user_set=$(ls "$home"/data/*.kbs | head -n 1)
 printf '\nItem=Written by the user.;\nFavorite=false;\nTags=1,;\n' >> "$user_set"
 kept=$(md5sum < "$user_set")
 printf '\n' >> "$root/usr/lib/kindlebrook/help/en.html"
-kb_start_app "$root/usr/bin/kindlebrook"
-kb_wait_for_window || { fail "the second start did not open its window"; finish; }
+start_at "$root/usr/bin/kindlebrook" "the second start"
 check "a second start keeps the user's sets" test "$(md5sum < "$user_set")" = "$kept"
 check "a second start takes the package's help" cmp -s "$root/usr/lib/kindlebrook/help/en.html" "$home/help/en.html"
 check "the program closes when asked" kb_close_app
