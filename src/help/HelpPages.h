@@ -11,7 +11,7 @@ class HelpPages
 {
 public:
     /** The guide in the "help" folder beside the executable, or beside a folder standing
-        for the executable's (tests and a portable copy use this). */
+        for the executable's (tests use this). */
     explicit HelpPages (const juce::File& folderStandingForTheExecutables = {});
 
     juce::File getFolder() const { return folder; }
