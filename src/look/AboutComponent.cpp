@@ -9,9 +9,10 @@ juce::Font getLinkFont()
     return juce::Font ("Verdana", 14.0f, juce::Font::plain);
 }
 
-juce::HyperlinkButton* makeLink()
+juce::HyperlinkButton* makeLink (const juce::String& address)
 {
-    auto* link = new juce::HyperlinkButton();
+    // The address is both what the user reads and what a click opens.
+    auto* link = new juce::HyperlinkButton (address, juce::URL (address));
     link->setFont (getLinkFont(), false, juce::Justification::centredLeft);
     return link;
 }
@@ -28,14 +29,6 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    firstLink = makeLink();
-    addAndMakeVisible (firstLink);
-    secondLink = makeLink();
-    addAndMakeVisible (secondLink);
-    thirdLink = makeLink();
-    addAndMakeVisible (thirdLink);
-    fourthLink = makeLink();
-    addAndMakeVisible (fourthLink);
     updateLinks();
 }
 
@@ -69,14 +62,18 @@ juce::String AboutComponent::getLinkAddress (int index) const
 
 void AboutComponent::updateLinks()
 {
-    int index = 0;
+    juce::HyperlinkButton** links[] = { &firstLink, &secondLink, &thirdLink, &fourthLink };
 
-    for (auto* link : { firstLink, secondLink, thirdLink, fourthLink })
+    if (firstLink != nullptr && firstLink->getButtonText() == getLinkAddress (0))
+        return;
+
+    // Made anew rather than given a new URL: assigning a juce::URL copies its empty post
+    // data through a null pointer. All four in order, so that a later link stays on top.
+    for (int i = 0; i < (int) std::size (links); ++i)
     {
-        // The address is both what the user reads and what a click opens.
-        const auto address = getLinkAddress (index++);
-        link->setButtonText (address);
-        link->setURL (juce::URL (address));
+        delete *links[i];
+        *links[i] = makeLink (getLinkAddress (i));
+        addAndMakeVisible (*links[i]);
     }
 
     resized();
