@@ -1,5 +1,7 @@
 #include "AdviceItem.h"
 
+#include "TagCatalogue.h"
+
 #include <cstring>
 #include <limits>
 #include <unordered_set>
@@ -21,7 +23,8 @@ void AdviceItem::setTagsFromString (const juce::String& tagsText)
     setTagsFromText (begin, begin + tagsText.getNumBytesAsUTF8());
 }
 
-void AdviceItem::setTagsFromText (const char* begin, const char* end)
+template <typename IdOf>
+void AdviceItem::setTagsFromList (const char* begin, const char* end, IdOf&& idOf)
 {
     tags.clearQuick();
 
@@ -37,7 +40,7 @@ void AdviceItem::setTagsFromText (const char* begin, const char* end)
         if (comma == nullptr)
             break;
 
-        auto id = readIntValue (p, comma);
+        const auto id = idOf (p, comma);
 
         if (tags.size() < linearSearchLimit)
         {
@@ -54,6 +57,23 @@ void AdviceItem::setTagsFromText (const char* begin, const char* end)
 
         p = comma + 1;
     }
+}
+
+void AdviceItem::setTagsFromText (const char* begin, const char* end)
+{
+    setTagsFromList (begin, end, [] (const char* entryBegin, const char* entryEnd)
+    {
+        return readIntValue (entryBegin, entryEnd);
+    });
+}
+
+void AdviceItem::setTagsFromCodes (const char* begin, const char* end, const TagCatalogue* catalogue)
+{
+    setTagsFromList (begin, end, [catalogue] (const char* entryBegin, const char* entryEnd)
+    {
+        const auto code = juce::String (juce::CharPointer_UTF8 (entryBegin), juce::CharPointer_UTF8 (entryEnd));
+        return catalogue != nullptr ? catalogue->getTagIdFromCode (code) : 0;
+    });
 }
 
 int AdviceItem::readIntValue (const char* begin, const char* end) noexcept

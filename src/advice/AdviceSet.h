@@ -72,13 +72,6 @@ public:
 
 private:
     AdviceItem* getItem (int index) const noexcept { return items[index]; }
-    /** Hands the file text, piece by piece, to a sink that encodes it. */
-    template <typename Sink>
-    void writeText (Sink& sink) const;
-    /** Replaces the item's tags by the ids of the legacy codes in the comma-terminated UTF-8 bytes [begin, end). */
-    void setTagsFromCodes (AdviceItem& item, const char* begin, const char* end) const;
-    /** Empties the item list, keeping the item objects for the next complete read. */
-    void keepItemsAsSpares();
     /** Both readers: the current format, or the older one (legacy). */
     void read (int mode, bool legacy);
 
@@ -89,9 +82,7 @@ private:
     juce::Colour colour;
     int readMode = 0;
     juce::OwnedArray<AdviceItem> items;
-    // Not items of the set: the objects of an earlier complete read, kept by a header-only read
-    // for the next complete one. The library reads every set header-only and then completely at
-    // each refresh, and freeing and allocating every item in between took a third of the time.
+    // Not items of the set: those of an earlier read, which a complete read reuses.
     juce::OwnedArray<AdviceItem> spareItems;
 
     JUCE_DECLARE_NON_COPYABLE (AdviceSet)

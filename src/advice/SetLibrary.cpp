@@ -1,5 +1,7 @@
 #include "SetLibrary.h"
 
+#include <map>
+
 namespace
 {
 const char* const setFilePattern = "*.kbs";
@@ -65,31 +67,30 @@ void SetLibrary::reload()
     // objects for the next complete read instead of freeing and allocating them all again.
     juce::OwnedArray<AdviceSet> previous;
     previous.swapWith (sets);
-
-    juce::HashMap<juce::String, int> previousIndexes;
+    std::map<juce::String, int> previousIndexes;
 
     for (int i = 0; i < previous.size(); ++i)
-        previousIndexes.set (previous.getUnchecked (i)->getFile().getFullPathName(), i);
+        previousIndexes[previous.getUnchecked (i)->getFile().getFullPathName()] = i;
 
     dataFolder = dataFolderBeside (getBaseFolder());
 
     for (auto& file : dataFolder.findChildFiles (juce::File::findFiles, false, setFilePattern))
     {
-        auto kind = AdviceSet::getSetFileKind (file);
-        const auto path = file.getFullPathName();
+        const auto kind = AdviceSet::getSetFileKind (file);
+        const auto found = previousIndexes.find (file.getFullPathName());
         AdviceSet* set = nullptr;
 
-        // No reader runs on a file of kind 0, so only a new set has its empty header fields.
-        if (kind != 0 && previousIndexes.contains (path))
+        // No reader runs on a file of kind 0, so only a new set has the empty header it needs.
+        if (kind != 0 && found != previousIndexes.end())
         {
-            const auto index = previousIndexes[path];
-            previousIndexes.remove (path);
-            set = previous.getUnchecked (index);
-            previous.set (index, static_cast<AdviceSet*> (nullptr), false);
+            set = previous.getUnchecked (found->second);
+            previous.set (found->second, nullptr, false);
+            previousIndexes.erase (found);
         }
-
-        if (set == nullptr)
+        else
+        {
             set = new AdviceSet (catalogue);
+        }
 
         sets.add (set);
         set->setFile (file);

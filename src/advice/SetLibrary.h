@@ -47,7 +47,6 @@ public:
     static juce::File getDataFolder();
 
 private:
-    /** "./data" or "../data" beside the folder, whichever first holds a set file; none if neither does. */
     /** "./data" or else "../data" beside the folder, whichever holds a set file; "./data" when neither does. */
     static juce::File dataFolderBeside (const juce::File& folder);
     juce::File getBaseFolder() const;

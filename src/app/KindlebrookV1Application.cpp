@@ -14,7 +14,7 @@ const juce::String KindlebrookV1Application::getApplicationName()
 
 const juce::String KindlebrookV1Application::getApplicationVersion()
 {
-    return "1.2.0";
+    return JUCE_APPLICATION_VERSION_STRING;
 }
 
 bool KindlebrookV1Application::moreThanOneInstanceAllowed()

@@ -1,5 +1,7 @@
 #include "MainComponent.h"
 
+#include "SettingsFile.h"
+
 #include "editor/EditionComponent.h"
 #include "look/AboutComponent.h"
 #include "options/OptionsComponent.h"
@@ -26,28 +28,9 @@ enum MenuIds
 
 const int timerPeriods[] = { 0, 5, 10, 30, 60, 120, 300, 600 };
 
-const char* const settingsHeader = "Kindlebrook V1 - Init Data File";
-
 juce::String fromUtf8 (const char* text)
 {
     return juce::String (juce::CharPointer_UTF8 (text));
-}
-
-/** Finds "key=" at or after position; on success gives the value up to the next ";"
-    and moves position to the value's start. An absent key leaves both alone. */
-bool findSetting (const juce::String& text, const char* key, int& position, juce::String& value)
-{
-    const auto keyText = juce::String (key) + "=";
-    const auto keyStart = text.indexOf (position, keyText);
-
-    if (keyStart < 0)
-        return false;
-
-    const auto valueStart = keyStart + keyText.length();
-    const auto valueEnd = text.indexOf (valueStart, ";");
-    value = valueEnd < 0 ? juce::String() : text.substring (valueStart, valueEnd);
-    position = valueStart;
-    return true;
 }
 
 std::unique_ptr<juce::Label> makeLabel (juce::Colour colour, juce::Justification justification, juce::Font font)
@@ -57,6 +40,18 @@ std::unique_ptr<juce::Label> makeLabel (juce::Colour colour, juce::Justification
     label->setJustificationType (justification);
     label->setFont (font);
     return label;
+}
+juce::KeyPress copyKey()
+{
+    return juce::KeyPress ('c', juce::ModifierKeys::commandModifier, 0);
+}
+
+juce::PopupMenu::Item withShortcut (int id, const juce::String& text, const juce::KeyPress& key)
+{
+    juce::PopupMenu::Item item (text);
+    item.itemID = id;
+    item.shortcutKeyDescription = key.getTextDescription();
+    return item;
 }
 } // namespace
 
@@ -115,6 +110,8 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     loadSettings();
     refreshPool();
     showAdvice (lastItem, false);
+    // The restored advice was shown without a draw; it must not come again in this cycle.
+    shuffleBag.startCycleAfter (setLibrary->getPoolSize(), currentIndex);
 
     aboutPanel = new AboutComponent();
     aboutPanel->setHelpPages (helpPages);
@@ -129,7 +126,9 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     editionPanel->addActionListener (this);
 
     setSize (500, 350);
+    // Ignored until the window is on screen; globalFocusChanged finishes the job.
     grabKeyboardFocus();
+    juce::Desktop::getInstance().addFocusChangeListener (this);
 
     if (Timer > 0)
         restartAutomaticAdvice();
@@ -137,6 +136,8 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
 
 MainComponent::~MainComponent()
 {
+    juce::Desktop::getInstance().removeFocusChangeListener (this);
+    // A failure cannot be shown at quit; the checked write keeps the old file then.
     saveSettings();
 
     if (aboutPanel != nullptr)
@@ -154,6 +155,29 @@ MainComponent::~MainComponent()
 
     // The default look and feel must not outlive this member.
     juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+}
+
+void MainComponent::grabFocusSoon()
+{
+    juce::MessageManager::callAsync ([safeThis = juce::Component::SafePointer<MainComponent> (this)]
+    {
+        if (safeThis != nullptr && safeThis->isShowing())
+            safeThis->grabKeyboardFocus();
+    });
+}
+
+void MainComponent::globalFocusChanged (juce::Component* focusedComponent)
+{
+    // A window that becomes active focuses itself, and keys would then never reach this component.
+    if (focusedComponent == nullptr || focusedComponent == this
+        || focusedComponent != getTopLevelComponent() || ! isShowing())
+        return;
+
+    // The set editor has shortcuts of its own; the other panels leave the keys to the main screen.
+    if (editionPanel != nullptr && editionPanel->isVisible())
+        editionPanel->grabKeyboardFocus();
+    else
+        grabKeyboardFocus();
 }
 
 bool MainComponent::isReadyToQuit()
@@ -204,6 +228,22 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
         return true;
     }
 
+    // Keys left unused by a panel reach this component too; they must not act behind it.
+    if (isAnyPanelVisible())
+        return false;
+
+    if (key == copyKey())
+    {
+        copyAdviceToClipboard();
+        return true;
+    }
+
+    if (key == juce::KeyPress (juce::KeyPress::spaceKey) || key == juce::KeyPress (juce::KeyPress::returnKey))
+    {
+        showAdvice (-1, true);
+        return true;
+    }
+
     return false;
 }
 
@@ -237,6 +277,7 @@ void MainComponent::actionListenerCallback (const juce::String& message)
     if (message == "AboutExit")
     {
         aboutPanel->setVisible (false);
+        grabFocusSoon();
     }
     else if (message == "OptionsOK")
     {
@@ -246,14 +287,21 @@ void MainComponent::actionListenerCallback (const juce::String& message)
         Sets = optionsPanel->getSelectedSetFile();
         Tags = optionsPanel->getTagFilter();
         LookForFavorites = optionsPanel->isFavoritesOnly();
-        saveSettings();
+
+        if (! saveSettings())
+            onProblem (choose ("Réglages non enregistrés", "Settings not saved"),
+                       choose ("Le fichier des réglages n'a pas pu être écrit : ",
+                               "The settings file could not be written: ")
+                           + getSettingsFile().getFullPathName());
+
         refreshPool();
     }
     else if (message == "OptionsCancel")
     {
         optionsPanel->setVisible (false);
         // A language tried in the panel has rebuilt the shared catalogue: take it back.
-        tagCatalogue.rebuild (Language == 1);
+        tagCatalogue.rebuild (Language != 0);
+        grabFocusSoon();
     }
     else if (message == "EditionExit")
     {
@@ -348,17 +396,12 @@ void MainComponent::showAdvice (int index, bool fade)
     {
         adviceLabel->setText (text, juce::dontSendNotification);
         favoriteButton->setVisible (! LookForFavorites);
-    }
-
-    if (setName.isEmpty())
-    {
-        authorLabel->setText ({}, juce::dontSendNotification);
-    }
-    else
-    {
-        authorLabel->setText (setLibrary->getPoolAuthor (currentIndex), juce::dontSendNotification);
+        // A set without a name still brings its advice: the star follows every advice shown.
         favoriteButton->setOnState (setLibrary->isPoolFavourite (currentIndex) ? 1 : 0);
     }
+
+    authorLabel->setText (setName.isEmpty() ? juce::String() : setLibrary->getPoolAuthor (currentIndex),
+                          juce::dontSendNotification);
 
     const auto colour = setLibrary->getPoolColour (currentIndex);
 
@@ -368,6 +411,8 @@ void MainComponent::showAdvice (int index, bool fade)
     }
     else
     {
+        // A fade still running would otherwise carry on from its old colours.
+        stopTimer (fadeTimer);
         currentColour = colour;
         fadeToColour = colour;
         setButtonsColour (colour);
@@ -424,50 +469,37 @@ juce::File MainComponent::getSettingsFile() const
 
 void MainComponent::loadSettings()
 {
-    const auto file = getSettingsFile();
+    SettingsFile settings;
 
-    if (! file.existsAsFile())
+    if (! settings.readFrom (getSettingsFile()))
     {
         saveSettings();
         return;
     }
 
-    const auto text = file.loadFileAsString();
-    int position = 0;
-    juce::String value;
-
-    // Keys stand in the written order; one that is absent keeps its start value.
-    if (findSetting (text, "Language", position, value))
-        Language = value.getIntValue();
-    if (findSetting (text, "LanguageSet", position, value))
-        LanguageSet = value.getIntValue();
-    if (findSetting (text, "Sets", position, value))
-        Sets = value;
-    if (findSetting (text, "Tags", position, value))
-        Tags = value.getIntValue();
-    lastItem = findSetting (text, "LastItem", position, value) ? value.getIntValue() : -1;
-    LookForFavorites = findSetting (text, "LookForFavorites", position, value) && value == "true";
-    Timer = findSetting (text, "Timer", position, value) ? value.getIntValue() : 0;
-
+    Language = settings.Language;
+    LanguageSet = settings.LanguageSet;
+    Sets = settings.Sets;
+    Tags = settings.Tags;
+    lastItem = settings.LastItem;
+    LookForFavorites = settings.LookForFavorites;
     // A negative period from a hand-edited file means no automatic advice.
-    Timer = juce::jmax (0, Timer);
+    Timer = juce::jmax (0, settings.Timer);
 
-    tagCatalogue.rebuild (Language == 1);
+    tagCatalogue.rebuild (Language != 0);
 }
 
-void MainComponent::saveSettings() const
+bool MainComponent::saveSettings() const
 {
-    juce::String text;
-    text << settingsHeader << "\n"
-         << "Language=" << Language << ";\n"
-         << "LanguageSet=" << LanguageSet << ";\n"
-         << "Sets=" << Sets << ";\n"
-         << "Tags=" << Tags << ";\n"
-         << "LastItem=" << currentIndex << ";\n"
-         << "LookForFavorites=" << (LookForFavorites ? "true" : "false") << ";\n"
-         << "Timer=" << Timer << ";\n";
-
-    getSettingsFile().replaceWithText (text, true, true, "\r\n");
+    SettingsFile settings;
+    settings.Language = Language;
+    settings.LanguageSet = LanguageSet;
+    settings.Sets = Sets;
+    settings.Tags = Tags;
+    settings.LastItem = currentIndex;
+    settings.LookForFavorites = LookForFavorites;
+    settings.Timer = Timer;
+    return settings.writeTo (getSettingsFile());
 }
 
 //==============================================================================
@@ -500,8 +532,8 @@ juce::PopupMenu MainComponent::buildMenu() const
     menu.addItem (setEditorItem, choose ("Édition des sets", "Sets edition"));
     menu.addItem (downloadItem, choose ("Récupérer plus de sets...", "To get more sets..."));
     menu.addSeparator();
-    menu.addItem (helpItem, choose ("Aide", "Help"));
-    menu.addItem (copyItem, choose ("Copier le conseil en cours", "Copy the current advice"));
+    menu.addItem (withShortcut (helpItem, choose ("Aide", "Help"), juce::KeyPress (juce::KeyPress::F1Key)));
+    menu.addItem (withShortcut (copyItem, choose ("Copier le conseil en cours", "Copy the current advice"), copyKey()));
     menu.addItem (aboutItem, choose ("A propos de Kindlebrook...", "About Kindlebrook..."));
     return menu;
 }
@@ -533,7 +565,7 @@ void MainComponent::handleMenuResult (int result)
             optionsPanel->setTagFilter (Tags);
             optionsPanel->showSetDescription();
             optionsPanel->setVisible (true);
-            tagCatalogue.rebuild (Language == 1);
+            tagCatalogue.rebuild (Language != 0);
             break;
 
         case setEditorItem:
@@ -555,7 +587,7 @@ void MainComponent::handleMenuResult (int result)
             break;
 
         case copyItem:
-            juce::SystemClipboard::copyTextToClipboard (adviceLabel->getText());
+            copyAdviceToClipboard();
             break;
 
         case aboutItem:
@@ -571,6 +603,11 @@ void MainComponent::handleMenuResult (int result)
             restartAutomaticAdvice();
             break;
     }
+}
+
+void MainComponent::copyAdviceToClipboard() const
+{
+    juce::SystemClipboard::copyTextToClipboard (adviceLabel->getText());
 }
 
 void MainComponent::restartAutomaticAdvice()

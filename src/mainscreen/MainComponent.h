@@ -24,7 +24,8 @@ class MainComponent : public juce::Component,
                       public juce::Button::Listener,
                       public juce::ActionListener,
                       public juce::KeyListener,
-                      public juce::MultiTimer
+                      public juce::MultiTimer,
+                      private juce::FocusChangeListener
 {
 public:
     /** The program's main screen, with its settings and data folder beside the executable. */
@@ -35,6 +36,10 @@ public:
 
     /** False only when an open set editor refuses to close. */
     bool isReadyToQuit();
+
+    /** Takes the keyboard focus back once pending messages are handled, if still on screen;
+        for when a panel closes. */
+    void grabFocusSoon();
 
     /** The session is ending and nobody can be asked: keeps unsaved editor work in a recovery copy. */
     void prepareForSessionEnd();
@@ -55,13 +60,15 @@ public:
 
     // Settings
     void loadSettings();
-    void saveSettings() const;
+    /** False when the file could not be written (the old one is then kept). */
+    bool saveSettings() const;
     juce::File getSettingsFile() const;
 
     // Menu
     void showMenu();
     juce::PopupMenu buildMenu() const;
     void handleMenuResult (int result);
+    void copyAdviceToClipboard() const;
 
     /** The local help page in the interface language (F1 and "Help"). */
     juce::String getHelpAddress() const;
@@ -97,6 +104,7 @@ public:
     std::function<void (const juce::String& address)> onOpenWebPage;
 
 private:
+    void globalFocusChanged (juce::Component* focusedComponent) override;
     void restartAutomaticAdvice();
     bool isAnyPanelVisible() const;
     juce::String choose (const char* french, const char* english) const;

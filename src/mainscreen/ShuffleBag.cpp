@@ -6,18 +6,30 @@ int ShuffleBag::next (int n)
         return 0;
 
     if (bagSize != n || bagSize < 0 || bag.isEmpty())
-    {
-        bag.clearQuick();
-        bagSize = n;
-        random.setSeedRandomly();
-        bag.ensureStorageAllocated (n);
-
-        for (int i = 0; i < n; ++i)
-            bag.add (i);
-    }
+        refill (n);
 
     const auto k = random.nextInt (bag.size());
     const auto value = bag.getUnchecked (k);
     bag.remove (k);
     return value;
+}
+
+void ShuffleBag::startCycleAfter (int n, int drawn)
+{
+    if (n < 1)
+        return;
+
+    refill (n);
+    bag.removeFirstMatchingValue (drawn);
+}
+
+void ShuffleBag::refill (int n)
+{
+    bag.clearQuick();
+    bagSize = n;
+    random.setSeedRandomly();
+    bag.ensureStorageAllocated (n);
+
+    for (int i = 0; i < n; ++i)
+        bag.add (i);
 }

@@ -159,7 +159,14 @@ answer_file_dialog()
     sleep 0.2
     xdotool type --delay 10 "$1"
     xdotool key Return
-    sleep 0.8
+    # Keys typed before the dialog has gone and the window is active again would be lost.
+    local i
+    for i in $(seq 1 50); do
+        xdotool search --onlyvisible --pid "$KB_APP_PID" 2>/dev/null | grep -qx "$dialog" || break
+        sleep 0.1
+    done
+    xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
+    sleep 0.5
 }
 
 # Clicks the middle button ("Ignore") of the alert box that asks about unsaved changes.

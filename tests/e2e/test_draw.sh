@@ -13,15 +13,15 @@ rm -f "$KB_DATA"/*.kbs
 
 start_program
 n=5
-# The start draws twice (a random advice, then the one saved as last shown): the first
-# cycle ends after n - 2 clicks, so n - 1 advice are seen in it; the next n clicks are a whole cycle.
+# The advice shown at start counts as drawn: the first cycle ends after n - 1 clicks, so all n
+# advice are seen in it; the next n clicks are a whole cycle.
 first_cycle=("$(read_advice)")
-for i in $(seq 1 $((n - 2))); do click_new_advice; first_cycle+=("$(read_advice)"); done
+for i in $(seq 1 $((n - 1))); do click_new_advice; first_cycle+=("$(read_advice)"); done
 second_cycle=()
 for i in $(seq 1 $n); do click_new_advice; second_cycle+=("$(read_advice)"); done
 
 distinct() { printf '%s\n' "$@" | grep -v '^$' | sort -u | wc -l; }
-check "the first cycle shows $((n - 1)) different advice (${first_cycle[*]})" test "$(distinct "${first_cycle[@]}")" -eq $((n - 1))
+check "the first cycle shows $n different advice (${first_cycle[*]})" test "$(distinct "${first_cycle[@]}")" -eq $n
 check "$n clicks show $n different advice (${second_cycle[*]})" test "$(distinct "${second_cycle[@]}")" -eq $n
 kb_screenshot "$KB_WORK/draw.png"
 

@@ -208,15 +208,15 @@ TEST (MainComponentAdvice, NewAdviceNeverRepeatsWithinACycle)
     auto main = makeMain (folder);
     ASSERT_EQ (main->getSetLibrary().getPoolSize(), 11);
 
-    // The start drew twice from the bag; nine clicks end that cycle, all different from the second draw.
+    // The advice shown at start counts as drawn: ten clicks end that cycle, all different from it.
     std::set<juce::String> firstCycle { main->getAdviceText() };
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < 10; ++i)
     {
         main->getNewAdviceButton().triggerClick();
         kbtest::pumpMessages (1);
         firstCycle.insert (main->getAdviceText());
     }
-    EXPECT_EQ (firstCycle.size(), 10u);
+    EXPECT_EQ (firstCycle.size(), 11u);
 
     for (int cycle = 0; cycle < 3; ++cycle)
     {
@@ -344,6 +344,38 @@ TEST (MainComponentAdvice, AFavouriteThatCannotBeStoredIsReportedAndNotShown)
     EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
 }
 
+TEST (MainComponentAdvice, TheStarFollowsAnAdviceOfASetWithoutANameAndAnImmediateChangeStopsTheFade)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "named" });
+    folder.data().getChildFile ("b.kbs").replaceWithText ("KindlebrookV1 - Set file\n\nColour=0,0,255;\n\nItem=nameless;\nFavorite=false;\n");
+    auto main = makeMain (folder);
+    main->showAdvice (0, false);
+    ASSERT_EQ (main->getAdviceText(), "named");
+    main->toggleFavourite();
+    main->showAdvice (1, true);
+    EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
+    main->toggleFavourite();
+    EXPECT_TRUE (main->getSetLibrary().isPoolFavourite (1) && main->getSetLibrary().isPoolFavourite (0));
+
+    runFade (*main, 25); // halfway from red to blue, when the options bring a new pool
+    main->showAdvice (1, false);
+    EXPECT_EQ (main->getCurrentColour(), juce::Colours::blue);
+    EXPECT_FALSE (main->isTimerRunning (0));
+}
+
+TEST (MainComponentSettings, AFailedWriteAtOptionsOkIsTold)
+{
+    ProgramFolder folder;
+    folder.settings().createDirectory(); // cannot be replaced by a file
+    auto main = makeMain (folder);
+    juce::StringArray problems;
+    main->onProblem = [&] (const juce::String& title, const juce::String&) { problems.add (title); };
+    main->handleMenuResult (1);
+    main->actionListenerCallback ("OptionsOK");
+    EXPECT_EQ (problems, juce::StringArray ("Settings not saved"));
+}
+
 TEST (MainComponentAdvice, FavouritesOnlyHidesTheStar)
 {
     ProgramFolder folder;
@@ -372,6 +404,7 @@ TEST (MainComponentMenu, TimerChoicesAndTicksFollowTheInterfaceLanguage)
     EXPECT_EQ (main->getTimerPeriod(), 45);
     EXPECT_TRUE (main->isTimerRunning (1));
     EXPECT_EQ (main->getTimerInterval (1), 45000);
+    EXPECT_EQ (main->getTagCatalogue().getTagName (406), "Melody"); // any language but 0 is English, tags too
 
     auto collect = [] (const juce::PopupMenu& menu)
     {
@@ -476,4 +509,20 @@ TEST (MainComponentKeys, TheHelpFollowsTheInterfaceLanguage)
     EXPECT_EQ (opened, juce::StringArray (page, page + "#sets"));
     ASSERT_NE (main->getAboutPanel(), nullptr);
     EXPECT_EQ (main->getAboutPanel()->getLinkAddress (3), page + "#source");
+}
+
+TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 30));
+    auto main = makeMain (folder);
+    const juce::KeyPress ctrlC ('c', juce::ModifierKeys::ctrlModifier, 0), space (juce::KeyPress::spaceKey);
+    EXPECT_TRUE (main->keyPressed (ctrlC, &main->getFavouriteButton()));
+    std::set<int> seen { main->getCurrentIndex() };
+    for (auto key : { space, juce::KeyPress (juce::KeyPress::returnKey) })
+        EXPECT_TRUE (main->keyPressed (key) && seen.insert (main->getCurrentIndex()).second);
+
+    main->handleMenuResult (9); // about panel
+    EXPECT_FALSE (main->keyPressed (space) || main->keyPressed (ctrlC));
+    EXPECT_EQ (seen.count (main->getCurrentIndex()), 1u);
 }
