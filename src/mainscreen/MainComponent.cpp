@@ -7,9 +7,6 @@
 #include "options/OptionsComponent.h"
 #include "widgets/SpecialButton.h"
 
-const char* const MainComponent::webPageAddress = "https://kindlebrook.org/";
-const char* const MainComponent::downloadPageAddress = "https://kindlebrook.org/sets/";
-
 namespace
 {
 enum TimerIds
@@ -65,7 +62,8 @@ MainComponent::MainComponent()
 }
 
 MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
-    : baseFolder (folderStandingForTheExecutables)
+    : baseFolder (folderStandingForTheExecutables),
+      helpPages (folderStandingForTheExecutables)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (&customLookAndFeel);
     setWantsKeyboardFocus (true);
@@ -121,6 +119,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     shuffleBag.startCycleAfter (setLibrary->getPoolSize(), currentIndex);
 
     aboutPanel = new AboutComponent();
+    aboutPanel->setHelpPages (helpPages);
     optionsPanel = new OptionsComponent (&tagCatalogue, setLibrary);
 
     addChildComponent (aboutPanel);
@@ -243,7 +242,7 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     if (key.getKeyCode() == juce::KeyPress::F1Key
         && ! mods.isShiftDown() && ! mods.isCtrlDown() && ! mods.isAltDown())
     {
-        onOpenWebPage (webPageAddress);
+        onOpenWebPage (getHelpAddress());
         return true;
     }
 
@@ -264,6 +263,16 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     }
 
     return false;
+}
+
+juce::String MainComponent::getHelpAddress() const
+{
+    return helpPages.getAddress (Language);
+}
+
+juce::String MainComponent::getMoreSetsAddress() const
+{
+    return helpPages.getAddress (Language, HelpPages::setsSection);
 }
 
 bool MainComponent::keyPressed (const juce::KeyPress& key, juce::Component*)
@@ -608,11 +617,11 @@ void MainComponent::handleMenuResult (int result)
             break;
 
         case downloadItem:
-            onOpenWebPage (downloadPageAddress);
+            onOpenWebPage (getMoreSetsAddress());
             break;
 
         case helpItem:
-            onOpenWebPage (webPageAddress);
+            onOpenWebPage (getHelpAddress());
             break;
 
         case copyItem:

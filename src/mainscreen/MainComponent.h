@@ -4,6 +4,7 @@
 #include "ShuffleBag.h"
 #include "advice/SetLibrary.h"
 #include "advice/TagCatalogue.h"
+#include "help/HelpPages.h"
 #include "look/CustomLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -72,8 +73,10 @@ public:
     void handleMenuResult (int result);
     void copyAdviceToClipboard() const;
 
-    static const char* const webPageAddress;
-    static const char* const downloadPageAddress;
+    /** The local help page in the interface language (F1 and "Help"). */
+    juce::String getHelpAddress() const;
+    /** The help's section on finding, sharing and installing sets ("To get more sets..."). */
+    juce::String getMoreSetsAddress() const;
 
     /** Tests and the e2e harness read what the user sees through these. */
     juce::String getSetNameText() const;
@@ -115,6 +118,7 @@ private:
     void setButtonsColour (juce::Colour colour);
 
     juce::File baseFolder;
+    HelpPages helpPages;
 
     CustomLookAndFeel customLookAndFeel;
     juce::Label* setNameLabel = nullptr;

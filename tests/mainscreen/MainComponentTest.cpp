@@ -1,5 +1,6 @@
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
+#include "look/AboutComponent.h"
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/ShuffleBag.h"
 #include "widgets/SpecialButton.h"
@@ -469,7 +470,7 @@ TEST (MainComponentMenu, TheAutomaticAdviceWaitsWhileAPanelIsShown)
     EXPECT_EQ (seen.size(), 5);
 }
 
-TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
+TEST (MainComponentKeys, F1OpensTheHelpPageOnlyWithoutModifiers)
 {
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one" });
@@ -483,10 +484,33 @@ TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
     EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::ctrlModifier, 0)));
     EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::altModifier, 0)));
     EXPECT_FALSE (main->keyPressed (juce::KeyPress ('a')));
-    EXPECT_EQ (opened, juce::StringArray (MainComponent::webPageAddress, MainComponent::webPageAddress));
 
+    const auto page = "file://" + folder.temp.getChildFile ("help/en.html").getFullPathName();
+    EXPECT_EQ (opened, juce::StringArray (page, page));
+
+    main->handleMenuResult (3); // To get more sets...
+    main->handleMenuResult (4); // Help
+    EXPECT_EQ (opened[2], page + "#sets");
+    EXPECT_EQ (opened[3], page);
+}
+
+TEST (MainComponentKeys, TheHelpFollowsTheInterfaceLanguage)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 0, juce::Colours::red, { "un" });
+    folder.writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=0;\nLanguageSet=-1;\nSets=;\nTags=-1;\n");
+    auto main = makeMain (folder);
+    juce::StringArray opened;
+    main->onOpenWebPage = [&] (const juce::String& address) { opened.add (address); };
+
+    main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key));
     main->handleMenuResult (3);
-    EXPECT_EQ (opened[2], MainComponent::downloadPageAddress);
+    main->handleMenuResult (9); // the about panel leads to the same page
+
+    const auto page = "file://" + folder.temp.getChildFile ("help/fr.html").getFullPathName();
+    EXPECT_EQ (opened, juce::StringArray (page, page + "#sets"));
+    ASSERT_NE (main->getAboutPanel(), nullptr);
+    EXPECT_EQ (main->getAboutPanel()->getLinkAddress (3), page + "#source");
 }
 
 TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
