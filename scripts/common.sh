@@ -13,6 +13,7 @@ KB_PACKAGES=(
     libgtest-dev libbenchmark-dev
     fonts-dejavu-core
     xvfb xdotool imagemagick xclip x11-utils xauth openbox wmctrl
+    dpkg-dev desktop-file-utils appstream
 )
 
 kb_ensure_packages()

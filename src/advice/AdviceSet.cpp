@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 const char* const AdviceSet::fileHeader = "KindlebrookV1 - Set file";
@@ -119,6 +120,50 @@ void AdviceSet::copyItem (int sourceIndex, int targetIndex)
 
     target->text = source->text;
     target->setTagsFromString (source->getTagsString());
+}
+
+int AdviceSet::findItemLike (const AdviceSet& other, int otherIndex) const
+{
+    auto* wanted = other.getItem (otherIndex);
+
+    if (wanted == nullptr)
+        return -1;
+
+    // Items with the same text are told apart by their rank among them.
+    int rank = 0;
+    for (int i = 0; i < otherIndex; ++i)
+        if (other.items.getUnchecked (i)->text == wanted->text)
+            ++rank;
+
+    for (int i = 0; i < items.size(); ++i)
+        if (items.getUnchecked (i)->text == wanted->text && rank-- == 0)
+            return i;
+
+    return -1;
+}
+
+void AdviceSet::takeFavouritesFrom (const AdviceSet& other)
+{
+    // One pass over each set instead of a search per item: the first index of every text.
+    std::unordered_map<juce::String, int> firstOfText;
+
+    for (int i = other.items.size(); --i >= 0;)
+        firstOfText[other.items.getUnchecked (i)->text] = i;
+
+    std::unordered_map<juce::String, int> seenOfText;
+
+    for (auto* item : items)
+    {
+        auto found = firstOfText.find (item->text);
+        if (found == firstOfText.end())
+            continue;
+
+        // Equal texts stand together once sorted; the rank among them picks the like.
+        auto* like = other.items[found->second + seenOfText[item->text]++];
+
+        if (like != nullptr && like->text == item->text)
+            item->favourite = like->favourite;
+    }
 }
 
 void AdviceSet::sortItems()
@@ -264,6 +309,18 @@ juce::String AdviceSet::createFileText() const
     }
 
     return text.toUTF8();
+}
+
+bool AdviceSet::readWhicheverKind()
+{
+    const auto kind = getSetFileKind (file);
+
+    if (kind == 2)
+        readFromFile (2);
+    else if (kind == 1)
+        readLegacyFromFile (2);
+
+    return kind != 0;
 }
 
 bool AdviceSet::writeToFile() const

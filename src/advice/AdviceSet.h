@@ -49,6 +49,12 @@ public:
     void setItemTagsFromCodes (int index, const juce::String& codesText);
     /** Copies text and tags (not the favourite mark) from one item to another. */
     void copyItem (int sourceIndex, int targetIndex);
+    /** The index of the item that stands for the other set's item: the same text, and as many
+        items of that text before it. -1 when this set has no such item. */
+    int findItemLike (const AdviceSet& other, int otherIndex) const;
+    /** Gives each item the favourite mark of its like in the other set (findItemLike);
+        items without one keep theirs. */
+    void takeFavouritesFrom (const AdviceSet& other);
     /** Sorts the items by text, comparing character codes. */
     void sortItems();
 
@@ -63,6 +69,10 @@ public:
     bool writeToFile() const;
     /** The whole text the writer stores, with "\n" line ends. */
     juce::String createFileText() const;
+
+    /** Reads the set's file completely with the reader its kind asks for; false, with no
+        item read, when it is no set file. */
+    bool readWhicheverKind();
 
     /** 0 not a set file, 1 older format, 2 current format. */
     static int getSetFileKind (const juce::File& file);

@@ -1,5 +1,7 @@
 #include "SetLibrary.h"
 
+#include "SetFileLock.h"
+
 #include <map>
 
 namespace
@@ -258,15 +260,31 @@ bool SetLibrary::setPoolFavourite (int poolIndex, bool shouldBeFavourite)
     if (set == nullptr || ! juce::isPositiveAndBelow (item, set->getNumItems()))
         return false;
 
-    auto wasFavourite = set->isItemFavourite (item);
-    set->setItemFavourite (item, shouldBeFavourite);
+    // Another running copy may have written the set since this one read it. The mark goes
+    // into the file as it is now, so that its marks (and any edit) are not put back.
+    SetFileLock lock (set->getFile());
 
-    if (set->writeToFile())
-        return true;
+    if (! lock.isHeld())
+        return false;
 
-    // Keep the flag the file still holds, so what the screen shows survives the next build.
-    set->setItemFavourite (item, wasFavourite);
-    return false;
+    AdviceSet onDisk (catalogue);
+    onDisk.setFile (set->getFile());
+    onDisk.readWhicheverKind();
+
+    // An advice that has left the file is not brought back by its mark.
+    const auto itemOnDisk = onDisk.findItemLike (*set, item);
+
+    if (itemOnDisk < 0)
+        return false;
+
+    onDisk.setItemFavourite (itemOnDisk, shouldBeFavourite);
+
+    if (! onDisk.writeToFile())
+        return false;
+
+    // The screen now shows what the file holds, the other copies' marks included.
+    set->takeFavouritesFrom (onDisk);
+    return true;
 }
 
 //==============================================================================

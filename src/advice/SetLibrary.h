@@ -32,8 +32,10 @@ public:
     /** The set's colour; light grey when the pool is empty. */
     juce::Colour getPoolColour (int poolIndex) const;
     bool isPoolFavourite (int poolIndex) const;
-    /** Marks the item and writes its whole set at once; true when the file was written.
-        When it could not be, the flag keeps the value the file still holds. */
+    /** Marks the item in its set file as the file is now (other running copies may have
+        written it since it was read) and writes it at once; true when the file was written.
+        The set in memory then takes every mark the file holds. False, with nothing changed,
+        when the file could not be written or no longer holds the advice. */
     bool setPoolFavourite (int poolIndex, bool shouldBeFavourite);
 
     int getNumSets() const noexcept { return sets.size(); }

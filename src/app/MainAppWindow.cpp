@@ -1,5 +1,6 @@
 #include "MainAppWindow.h"
 
+#include "look/AppIcon.h"
 #include "mainscreen/MainComponent.h"
 
 MainAppWindow::MainAppWindow()
@@ -12,6 +13,10 @@ MainAppWindow::MainAppWindow()
     setContentOwned (mainComponent, true);
     centreWithSize (getWidth(), getHeight());
     setVisible (true);
+
+    // The native window exists only now; the desktop shows its icon in task lists and switchers.
+    if (auto* peer = getPeer())
+        peer->setIcon (AppIcon::render (64));
 }
 
 void MainAppWindow::closeButtonPressed()

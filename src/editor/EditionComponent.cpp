@@ -4,6 +4,7 @@
 #include "SpecialColourSelector.h"
 #include "SpecialTagManager.h"
 #include "advice/AdviceSet.h"
+#include "advice/SetFileLock.h"
 #include "advice/SetLibrary.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
@@ -585,6 +586,7 @@ void EditionComponent::newSet()
 
     closeOpenPages();
     currentSet = std::make_unique<AdviceSet> (catalogue);
+    lastStoredIn = juce::File();
     currentSet->setColour (newSetColour);
     currentSet->setLanguage (english == 0 ? 0 : 1);
     setDescriptionLabel->setText ({}, juce::dontSendNotification);
@@ -637,6 +639,7 @@ void EditionComponent::openSet()
         {
             closeOpenPages();
             currentSet = std::move (set);
+            lastStoredIn = chosen;
             upToDate = true;
             setOpen = true;
 
@@ -656,8 +659,33 @@ void EditionComponent::openSet()
 
 bool EditionComponent::writeSet()
 {
-    if (currentSet->writeToFile())
+    bool written = false;
+
+    {
+        // Other running copies mark favourites in set files while this one edits: the lock keeps
+        // their writes and this one apart. The marks are theirs, the rest is this editor's.
+        const auto& file = currentSet->getFile();
+        SetFileLock lock (file);
+
+        if (lock.isHeld())
+        {
+            if (file == lastStoredIn && AdviceSet::getSetFileKind (file) == 2)
+            {
+                AdviceSet onDisk (catalogue);
+                onDisk.setFile (file);
+                onDisk.readFromFile (2);
+                currentSet->takeFavouritesFrom (onDisk);
+            }
+
+            written = currentSet->writeToFile();
+        }
+    }
+
+    if (written)
+    {
+        lastStoredIn = currentSet->getFile();
         return true;
+    }
 
     dialogs->showProblem ("Kindlebrook",
                           choose ("Le set n'a pas pu être enregistré dans\xc2\xa0:\n", "The set could not be saved to:\n")

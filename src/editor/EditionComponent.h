@@ -117,6 +117,8 @@ private:
     TagCatalogue* catalogue;
     SetLibrary* setLibrary;
     std::unique_ptr<AdviceSet> currentSet;
+    // The file the set was last read from or saved to; empty for a new set.
+    juce::File lastStoredIn;
     bool setOpen = false;
     bool upToDate = false;
     int english = 1;

@@ -2,11 +2,6 @@
 
 #include "CustomLookAndFeel.h"
 
-const char* const AboutComponent::linkAddresses[4] = { "https://kindlebrook.org/",
-                                                       "https://kindlebrook.org/sets/",
-                                                       "https://kindlebrook.org/idea/",
-                                                       "https://kindlebrook.org/source/" };
-
 namespace
 {
 juce::Font getLinkFont()
@@ -14,7 +9,7 @@ juce::Font getLinkFont()
     return juce::Font ("Verdana", 14.0f, juce::Font::plain);
 }
 
-juce::HyperlinkButton* makeLink (const char* address)
+juce::HyperlinkButton* makeLink (const juce::String& address)
 {
     // The address is both what the user reads and what a click opens.
     auto* link = new juce::HyperlinkButton (address, juce::URL (address));
@@ -34,19 +29,54 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    firstLink = makeLink (linkAddresses[0]);
-    addAndMakeVisible (firstLink);
-    secondLink = makeLink (linkAddresses[1]);
-    addAndMakeVisible (secondLink);
-    thirdLink = makeLink (linkAddresses[2]);
-    addAndMakeVisible (thirdLink);
-    fourthLink = makeLink (linkAddresses[3]);
-    addAndMakeVisible (fourthLink);
+    updateLinks();
 }
 
 AboutComponent::~AboutComponent()
 {
     deleteAllChildren();
+}
+
+void AboutComponent::setLanguage (int newLanguage)
+{
+    language = newLanguage;
+    updateLinks();
+}
+
+void AboutComponent::setHelpPages (const HelpPages& pages)
+{
+    helpPages = pages;
+    updateLinks();
+}
+
+juce::String AboutComponent::getLinkAddress (int index) const
+{
+    const char* const sections[] = { HelpPages::programSection, HelpPages::setsSection,
+                                     HelpPages::ideaSection, HelpPages::sourceSection };
+
+    if (! juce::isPositiveAndBelow (index, (int) std::size (sections)))
+        return {};
+
+    return helpPages.getAddress (language, sections[index]);
+}
+
+void AboutComponent::updateLinks()
+{
+    juce::HyperlinkButton** links[] = { &firstLink, &secondLink, &thirdLink, &fourthLink };
+
+    if (firstLink != nullptr && firstLink->getButtonText() == getLinkAddress (0))
+        return;
+
+    // Made anew rather than given a new URL: assigning a juce::URL copies its empty post
+    // data through a null pointer. All four in order, so that a later link stays on top.
+    for (int i = 0; i < (int) std::size (links); ++i)
+    {
+        delete *links[i];
+        *links[i] = makeLink (getLinkAddress (i));
+        addAndMakeVisible (*links[i]);
+    }
+
+    resized();
 }
 
 juce::String AboutComponent::getCreditsText (int language)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "help/HelpPages.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /**
@@ -16,24 +18,30 @@ public:
     AboutComponent();
     ~AboutComponent() override;
 
-    /** 0 French, any other value English. Does not repaint: the owner shows the
-        panel right after. */
-    void setLanguage (int newLanguage) noexcept { language = newLanguage; }
+    /** 0 French, any other value English; the links then lead to the help page in that
+        language. Does not repaint: the owner shows the panel right after. */
+    void setLanguage (int newLanguage);
     int getLanguage() const noexcept { return language; }
 
     /** The paragraphs the panel draws for a language (0 French, otherwise English). */
     static juce::String getCreditsText (int language);
 
-    /** The pages the links open, in the order first to fourth: the home page, the
-        shared advice sets, the idea behind the program, the source code and issues. */
-    static const char* const linkAddresses[4];
+    /** The help pages the links lead to (by default those beside the executable). */
+    void setHelpPages (const HelpPages& pages);
+
+    /** The address of link 0 to 3 in the current language: sections of the help page on
+        the program, on advice sets, on the idea behind it, on its source and licence. */
+    juce::String getLinkAddress (int index) const;
 
     void mouseDown (const juce::MouseEvent&) override;
     void paint (juce::Graphics&) override;
     void resized() override;
 
 private:
+    void updateLinks();
+
     int language = 1;
+    HelpPages helpPages;
     juce::HyperlinkButton* thirdLink = nullptr;
     juce::HyperlinkButton* secondLink = nullptr;
     juce::HyperlinkButton* firstLink = nullptr;

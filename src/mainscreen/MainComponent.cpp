@@ -7,9 +7,6 @@
 #include "options/OptionsComponent.h"
 #include "widgets/SpecialButton.h"
 
-const char* const MainComponent::webPageAddress = "https://kindlebrook.org/";
-const char* const MainComponent::downloadPageAddress = "https://kindlebrook.org/sets/";
-
 namespace
 {
 enum TimerIds
@@ -65,7 +62,8 @@ MainComponent::MainComponent()
 }
 
 MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
-    : baseFolder (folderStandingForTheExecutables)
+    : baseFolder (folderStandingForTheExecutables),
+      helpPages (folderStandingForTheExecutables)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (&customLookAndFeel);
     setWantsKeyboardFocus (true);
@@ -73,6 +71,11 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     onProblem = [] (const juce::String& title, const juce::String& message)
     {
         juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message);
+    };
+    onQuitProblem = [this] (const juce::String& title, const juce::String& message)
+    {
+        return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, title, message,
+                                                   choose ("Quitter", "Quit"), choose ("Annuler", "Cancel"), this);
     };
     onOpenWebPage = [] (const juce::String& address) { juce::URL (address).launchInDefaultBrowser(); };
 
@@ -116,6 +119,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     shuffleBag.startCycleAfter (setLibrary->getPoolSize(), currentIndex);
 
     aboutPanel = new AboutComponent();
+    aboutPanel->setHelpPages (helpPages);
     optionsPanel = new OptionsComponent (&tagCatalogue, setLibrary);
 
     addChildComponent (aboutPanel);
@@ -138,7 +142,8 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
 MainComponent::~MainComponent()
 {
     juce::Desktop::getInstance().removeFocusChangeListener (this);
-    // A failure cannot be shown at quit; the checked write keeps the old file then.
+    // The close button has written them while it could still tell of a failure (isReadyToQuit);
+    // a logout has not. Nothing can be shown here; a failed write keeps the old file.
     saveSettings();
 
     if (aboutPanel != nullptr)
@@ -183,8 +188,20 @@ void MainComponent::globalFocusChanged (juce::Component* focusedComponent)
 
 bool MainComponent::isReadyToQuit()
 {
-    // Only an open set editor with unsaved changes may refuse.
-    return editionPanel == nullptr || ! editionPanel->isVisible() || editionPanel->canClose();
+    if (editionPanel != nullptr && editionPanel->isVisible() && ! editionPanel->canClose())
+        return false;
+
+    // Written while the window can still say it failed: the user may make room and try again.
+    // The destructor writes the same values once more.
+    if (saveSettings())
+        return true;
+
+    return onQuitProblem (choose ("Réglages non enregistrés", "Settings not saved"),
+                          choose ("Le fichier des réglages n'a pas pu être écrit : ",
+                                  "The settings file could not be written: ")
+                              + getSettingsFile().getFullPathName() + "\n\n"
+                              + choose ("Quitter quand même ? Les réglages de cette séance seront perdus.",
+                                        "Quit anyway? The settings of this session will be lost."));
 }
 
 void MainComponent::prepareForSessionEnd()
@@ -225,7 +242,7 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     if (key.getKeyCode() == juce::KeyPress::F1Key
         && ! mods.isShiftDown() && ! mods.isCtrlDown() && ! mods.isAltDown())
     {
-        onOpenWebPage (webPageAddress);
+        onOpenWebPage (getHelpAddress());
         return true;
     }
 
@@ -246,6 +263,16 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     }
 
     return false;
+}
+
+juce::String MainComponent::getHelpAddress() const
+{
+    return helpPages.getAddress (Language);
+}
+
+juce::String MainComponent::getMoreSetsAddress() const
+{
+    return helpPages.getAddress (Language, HelpPages::setsSection);
 }
 
 bool MainComponent::keyPressed (const juce::KeyPress& key, juce::Component*)
@@ -434,8 +461,8 @@ void MainComponent::toggleFavourite()
         // Show what the set file really holds, and say why the mark did not stick.
         favoriteButton->setOnState (setLibrary->isPoolFavourite (currentIndex) ? 1 : 0);
         onProblem (choose ("Favori non enregistré", "Favourite not saved"),
-                   choose ("Le fichier du set n'a pas pu être écrit : ",
-                           "The set file could not be written: ")
+                   choose ("Le fichier du set n'a pas pu être écrit, ou ne contient plus ce conseil : ",
+                           "The set file could not be written, or no longer holds this advice: ")
                        + setLibrary->getPoolSetName (currentIndex));
     }
 }
@@ -468,6 +495,8 @@ void MainComponent::loadSettings()
         return;
     }
 
+    storedSettings = std::make_unique<SettingsFile> (settings);
+
     Language = settings.Language;
     LanguageSet = settings.LanguageSet;
     Sets = settings.Sets;
@@ -480,17 +509,35 @@ void MainComponent::loadSettings()
     tagCatalogue.rebuild (Language != 0);
 }
 
-bool MainComponent::saveSettings() const
+bool MainComponent::saveSettings()
 {
-    SettingsFile settings;
-    settings.Language = Language;
-    settings.LanguageSet = LanguageSet;
-    settings.Sets = Sets;
-    settings.Tags = Tags;
-    settings.LastItem = currentIndex;
-    settings.LookForFavorites = LookForFavorites;
-    settings.Timer = Timer;
-    return settings.writeTo (getSettingsFile());
+    SettingsFile mine;
+    mine.Language = Language;
+    mine.LanguageSet = LanguageSet;
+    mine.Sets = Sets;
+    mine.Tags = Tags;
+    mine.LastItem = currentIndex;
+    mine.LookForFavorites = LookForFavorites;
+    mine.Timer = Timer;
+
+    const auto file = getSettingsFile();
+
+    if (storedSettings == nullptr)
+        storedSettings = std::make_unique<SettingsFile> (mine);
+
+    // Another running copy may have written the file since: keep what it chose and this one did
+    // not touch. Only a whole settings file speaks for a copy; anything else is written over.
+    auto onDisk = *storedSettings;
+    const auto text = file.existsAsFile() ? file.loadFileAsString() : juce::String();
+
+    if (text.startsWith (SettingsFile::header) && text.contains ("\nTimer="))
+        onDisk.parse (text);
+
+    if (! SettingsFile::merge (*storedSettings, mine, onDisk).writeTo (file))
+        return false;
+
+    *storedSettings = mine;
+    return true;
 }
 
 //==============================================================================
@@ -570,11 +617,11 @@ void MainComponent::handleMenuResult (int result)
             break;
 
         case downloadItem:
-            onOpenWebPage (downloadPageAddress);
+            onOpenWebPage (getMoreSetsAddress());
             break;
 
         case helpItem:
-            onOpenWebPage (webPageAddress);
+            onOpenWebPage (getHelpAddress());
             break;
 
         case copyItem:

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "SettingsFile.h"
 #include "ShuffleBag.h"
 #include "advice/SetLibrary.h"
 #include "advice/TagCatalogue.h"
+#include "help/HelpPages.h"
 #include "look/CustomLookAndFeel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -33,7 +35,8 @@ public:
     explicit MainComponent (const juce::File& folderStandingForTheExecutables);
     ~MainComponent() override;
 
-    /** False only when an open set editor refuses to close. */
+    /** False when an open set editor refuses to close, or when the settings cannot be written
+        and the user chooses to stay (onQuitProblem). */
     bool isReadyToQuit();
 
     /** Takes the keyboard focus back once pending messages are handled, if still on screen;
@@ -59,8 +62,9 @@ public:
 
     // Settings
     void loadSettings();
-    /** False when the file could not be written (the old one is then kept). */
-    bool saveSettings() const;
+    /** False when the file could not be written (the old one is then kept). Values that
+        another running copy wrote since and this one did not change are kept (SettingsFile::merge). */
+    bool saveSettings();
     juce::File getSettingsFile() const;
 
     // Menu
@@ -69,8 +73,10 @@ public:
     void handleMenuResult (int result);
     void copyAdviceToClipboard() const;
 
-    static const char* const webPageAddress;
-    static const char* const downloadPageAddress;
+    /** The local help page in the interface language (F1 and "Help"). */
+    juce::String getHelpAddress() const;
+    /** The help's section on finding, sharing and installing sets ("To get more sets..."). */
+    juce::String getMoreSetsAddress() const;
 
     /** Tests and the e2e harness read what the user sees through these. */
     juce::String getSetNameText() const;
@@ -97,6 +103,10 @@ public:
     /** Where problems the user must know about go; an asynchronous alert box by default. */
     std::function<void (const juce::String& title, const juce::String& message)> onProblem;
 
+    /** Asked when the program is about to close and a problem would lose the user's work;
+        true to close all the same. A modal box with Quit and Cancel by default. */
+    std::function<bool (const juce::String& title, const juce::String& message)> onQuitProblem;
+
     /** Opens a web page; the default browser by default (tests replace it). */
     std::function<void (const juce::String& address)> onOpenWebPage;
 
@@ -108,6 +118,7 @@ private:
     void setButtonsColour (juce::Colour colour);
 
     juce::File baseFolder;
+    HelpPages helpPages;
 
     CustomLookAndFeel customLookAndFeel;
     juce::Label* setNameLabel = nullptr;
@@ -135,6 +146,8 @@ private:
 
     int currentIndex = -1;
     int lastItem = -1;
+    // The settings as this copy last read or wrote them.
+    std::unique_ptr<SettingsFile> storedSettings;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
 };

@@ -78,6 +78,25 @@ bool SettingsFile::writeTo (const juce::File& file) const
     return CheckedFileWriter::writeText (file, toText());
 }
 
+SettingsFile SettingsFile::merge (const SettingsFile& base, const SettingsFile& mine, const SettingsFile& theirs)
+{
+    SettingsFile merged;
+    auto pick = [&] (auto member) { merged.*member = mine.*member != base.*member ? mine.*member : theirs.*member; };
+
+    pick (&SettingsFile::Language);
+    pick (&SettingsFile::LanguageSet);
+    pick (&SettingsFile::Sets);
+    pick (&SettingsFile::Tags);
+    pick (&SettingsFile::LookForFavorites);
+    pick (&SettingsFile::Timer);
+
+    // A pool index means nothing under another filter.
+    const bool sameFilter = merged.LanguageSet == mine.LanguageSet && merged.Sets == mine.Sets
+                         && merged.Tags == mine.Tags && merged.LookForFavorites == mine.LookForFavorites;
+    merged.LastItem = sameFilter ? mine.LastItem : theirs.LastItem;
+    return merged;
+}
+
 juce::String SettingsFile::encodeSetFileName (const juce::String& name)
 {
     auto stored = name;

@@ -38,6 +38,12 @@ public:
     /** Writes the file in the program's checked way; false when the old file was kept. */
     bool writeTo (const juce::File& file) const;
 
+    /** What to write when another running copy may have written the file since this one
+        last read or wrote `base`: each value this copy changed since then is its own (`mine`),
+        every other one stays as the file holds it now (`theirs`). The advice shown last is
+        this copy's only when the filter it was drawn with is written too. */
+    static SettingsFile merge (const SettingsFile& base, const SettingsFile& mine, const SettingsFile& theirs);
+
     /** A set file name as it stands in the file, and back. */
     static juce::String encodeSetFileName (const juce::String& name);
     static juce::String decodeSetFileName (const juce::String& stored);

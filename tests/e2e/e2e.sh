@@ -1,5 +1,5 @@
 # Shared by the end-to-end tests: each test runs the real program, copied with its
-# data folder into a fresh work folder (no settings file), on its own virtual display.
+# data and help folders into a fresh work folder (no settings file), on its own virtual display.
 # Usage in a test: source e2e.sh "$@"   (arguments: program path, work folder)
 set -uo pipefail
 
@@ -16,6 +16,7 @@ rm -rf "$KB_WORK"
 mkdir -p "$KB_WORK"
 cp "$KB_SOURCE_APP" "$KB_PROGRAM"
 cp -r "$(dirname "$KB_SOURCE_APP")/data" "$KB_DATA"
+cp -r "$(dirname "$KB_SOURCE_APP")/help" "$KB_WORK/help"
 
 kb_start_display || exit 1
 trap kb_stop_display EXIT

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# F1 pressed at once after the start, before any click, asks for the program's web page.
+# F1 pressed at once after the start, before any click, asks for the local help page.
 source "$(dirname "$0")/e2e.sh" "$@"
 
 # A stand-in browser launcher, first on PATH, records what the program asks for.
@@ -12,7 +12,8 @@ export PATH="$KB_WORK/bin:$PATH"
 start_program
 xdotool key F1
 for i in $(seq 1 50); do [ -s "$opened" ] && break; sleep 0.1; done
-check "F1 asks for the web page (got: $(cat "$opened" 2>/dev/null))" grep -qx 'https://kindlebrook.org/' "$opened"
+check "F1 asks for the help page (got: $(cat "$opened" 2>/dev/null))" grep -qxF "file://$KB_WORK/help/en.html" "$opened"
+check "the help page is there" test -f "$KB_WORK/help/en.html"
 
 check "the program closes when asked" kb_close_app
 finish

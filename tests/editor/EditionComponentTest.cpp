@@ -7,6 +7,7 @@
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
 
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -303,7 +304,7 @@ TEST_F (EditionComponentTest, AFailedSaveIsToldAndKeepsTheSetAndTheFile)
     juce::MemoryBlock after;
     file.loadFileAsData (after);
     EXPECT_EQ (after, before);
-    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFiles, false, "*").size(), 1);
+    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFiles, false, "*.kbs").size(), 1); // no temporary file
 }
 
 TEST_F (EditionComponentTest, OpeningRefusesWhatIsNoSetAndConvertsTheOlderFormat)
@@ -580,5 +581,85 @@ TEST_F (EditionComponentTest, EveryPageDrawsItsWidgetsInBothLanguages)
             if (page.button != nullptr)
                 click (page.button);
         }
+    }
+}
+
+TEST_F (EditionComponentTest, SavingKeepsTheMarksAnotherCopyMadeMeanwhile)
+{
+    const auto file = writeSet ("mine.kbs", { "One", "Two", "Three" });
+    open (file);
+    typeInto ("adviceLabel", "One, edited");
+
+    // Another running copy marks every advice while the editor is open.
+    AdviceSet other (&catalogue);
+    other.setFile (file);
+    other.readFromFile (2);
+    other.setItemFavourite (0, true); // "One"
+    other.setItemFavourite (1, true); // "Three"
+    other.setItemFavourite (2, true); // "Two"
+    ASSERT_TRUE (other.writeToFile());
+
+    EXPECT_TRUE (key ('s', ctrl));
+    AdviceSet saved (&catalogue);
+    saved.setFile (file);
+    saved.readFromFile (2);
+    ASSERT_EQ (saved.getNumItems(), 3);
+    EXPECT_EQ (saved.getItemText (0), "One, edited");
+    EXPECT_FALSE (saved.isItemFavourite (0)) << "by its text, an edited advice is another one";
+    EXPECT_TRUE (saved.isItemFavourite (1));
+    EXPECT_TRUE (saved.isItemFavourite (2));
+
+    // Saved elsewhere, the set takes no marks from whatever that file held.
+    const auto elsewhere = writeSet ("elsewhere.kbs", { "Two" });
+    AdviceSet marked (&catalogue);
+    marked.setFile (elsewhere);
+    marked.readFromFile (2);
+    marked.setItemFavourite (0, true);
+    ASSERT_TRUE (marked.writeToFile());
+    set().setItemFavourite (2, false);
+    dialogs->fileToSave = elsewhere;
+    dialogs->okAnswers = { true };
+    click ("saveAsButton");
+    saved.setFile (elsewhere);
+    saved.readFromFile (2);
+    ASSERT_EQ (saved.getNumItems(), 3);
+    EXPECT_FALSE (saved.isItemFavourite (2)) << saved.getItemText (2);
+}
+
+TEST_F (EditionComponentTest, ASaveOnAFullDiskIsToldAndLeavesNoTrace)
+{
+    for (bool mayMount : { true, false })
+    {
+        kbtest::SmallFileSystem disk (64, mayMount);
+        SCOPED_TRACE (disk.describe());
+        dialogs->problems.clear();
+
+        AdviceSet small (&catalogue);
+        small.setFile (disk.getChildFile ("full.kbs"));
+        small.setName ("Full");
+        small.addItem();
+        small.setItemText (0, "short");
+        ASSERT_TRUE (small.writeToFile());
+        juce::MemoryBlock before;
+        small.getFile().loadFileAsData (before);
+
+        open (small.getFile());
+        typeInto ("adviceLabel", juce::String::repeatedString ("much longer ", 200));
+        disk.leaveFree ((juce::int64) before.getSize() + 512);
+        EXPECT_TRUE (key ('s', ctrl));
+        disk.makeRoom();
+
+        EXPECT_EQ (dialogs->problems.size(), 1);
+        EXPECT_FALSE (panel.isUpToDate());
+        juce::MemoryBlock after;
+        small.getFile().loadFileAsData (after);
+        EXPECT_EQ (after, before);
+        EXPECT_EQ (disk.getFolder().getNumberOfChildFiles (juce::File::findFiles, "*.kbs"), 1); // no temporary file
+
+        // With room again, the same command saves.
+        EXPECT_TRUE (key ('s', ctrl));
+        EXPECT_TRUE (panel.isUpToDate());
+        EXPECT_TRUE (small.getFile().loadFileAsString().contains ("much longer much longer"));
+        panel.closeSet();
     }
 }

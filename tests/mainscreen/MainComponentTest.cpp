@@ -1,4 +1,6 @@
+#include "SmallFileSystem.h"
 #include "TestSupport.h"
+#include "look/AboutComponent.h"
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/ShuffleBag.h"
 #include "widgets/SpecialButton.h"
@@ -51,6 +53,7 @@ std::unique_ptr<MainComponent> makeMain (const ProgramFolder& folder)
 {
     auto main = std::make_unique<MainComponent> (folder.temp.getFolder());
     main->onProblem = [] (const juce::String&, const juce::String&) {};
+    main->onQuitProblem = [] (const juce::String&, const juce::String&) { return true; };
     main->onOpenWebPage = [] (const juce::String&) {};
     return main;
 }
@@ -467,7 +470,7 @@ TEST (MainComponentMenu, TheAutomaticAdviceWaitsWhileAPanelIsShown)
     EXPECT_EQ (seen.size(), 5);
 }
 
-TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
+TEST (MainComponentKeys, F1OpensTheHelpPageOnlyWithoutModifiers)
 {
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one" });
@@ -481,10 +484,33 @@ TEST (MainComponentKeys, F1OpensTheWebPageOnlyWithoutModifiers)
     EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::ctrlModifier, 0)));
     EXPECT_FALSE (main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key, juce::ModifierKeys::altModifier, 0)));
     EXPECT_FALSE (main->keyPressed (juce::KeyPress ('a')));
-    EXPECT_EQ (opened, juce::StringArray (MainComponent::webPageAddress, MainComponent::webPageAddress));
 
+    const auto page = "file://" + folder.temp.getChildFile ("help/en.html").getFullPathName();
+    EXPECT_EQ (opened, juce::StringArray (page, page));
+
+    main->handleMenuResult (3); // To get more sets...
+    main->handleMenuResult (4); // Help
+    EXPECT_EQ (opened[2], page + "#sets");
+    EXPECT_EQ (opened[3], page);
+}
+
+TEST (MainComponentKeys, TheHelpFollowsTheInterfaceLanguage)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 0, juce::Colours::red, { "un" });
+    folder.writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=0;\nLanguageSet=-1;\nSets=;\nTags=-1;\n");
+    auto main = makeMain (folder);
+    juce::StringArray opened;
+    main->onOpenWebPage = [&] (const juce::String& address) { opened.add (address); };
+
+    main->keyPressed (juce::KeyPress (juce::KeyPress::F1Key));
     main->handleMenuResult (3);
-    EXPECT_EQ (opened[2], MainComponent::downloadPageAddress);
+    main->handleMenuResult (9); // the about panel leads to the same page
+
+    const auto page = "file://" + folder.temp.getChildFile ("help/fr.html").getFullPathName();
+    EXPECT_EQ (opened, juce::StringArray (page, page + "#sets"));
+    ASSERT_NE (main->getAboutPanel(), nullptr);
+    EXPECT_EQ (main->getAboutPanel()->getLinkAddress (3), page + "#source");
 }
 
 TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
@@ -501,4 +527,115 @@ TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
     main->handleMenuResult (9); // about panel
     EXPECT_FALSE (main->keyPressed (space) || main->keyPressed (ctrlC));
     EXPECT_EQ (seen.count (main->getCurrentIndex()), 1u);
+}
+
+//==============================================================================
+TEST (MainComponentSettings, TwoCopiesKeepEachOthersChoices)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 3));
+    auto first = makeMain (folder);
+    auto second = makeMain (folder);
+
+    first->handleMenuResult (16); // 5 minutes
+    first.reset();
+    ASSERT_TRUE (folder.settings().loadFileAsString().contains ("Timer=300;"));
+
+    // The second copy never touched the timer: quitting keeps the first one's choice.
+    EXPECT_TRUE (second->isReadyToQuit());
+    second.reset();
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=300;"));
+
+    auto third = makeMain (folder);
+    EXPECT_EQ (third->getTimerPeriod(), 300);
+    auto fourth = makeMain (folder);
+    fourth->handleMenuResult (11); // 5 seconds, a later choice than the third's
+    third->handleMenuResult (12);
+    fourth.reset();
+    third.reset();
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=10;")) << "the choice made last wins";
+
+    // What is no settings file speaks for no copy: this one's values are written over it.
+    auto fifth = makeMain (folder);
+    folder.writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=0;\nLanguageSet=-1;\nSets=;\nTa");
+    fifth.reset();
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Language=1;"));
+    EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=10;"));
+}
+
+TEST (MainComponentSettings, ClosingToldOfSettingsThatCannotBeWritten)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "one" });
+    auto main = makeMain (folder);
+    ASSERT_TRUE (folder.settings().deleteFile());
+    ASSERT_TRUE (folder.settings().createDirectory()); // cannot be replaced by a file
+
+    juce::StringArray asked;
+    bool answer = false;
+    main->onQuitProblem = [&] (const juce::String& title, const juce::String& message)
+    {
+        asked.add (title + ": " + message);
+        return answer;
+    };
+
+    EXPECT_FALSE (main->isReadyToQuit()) << "the user chose to stay";
+    ASSERT_EQ (asked.size(), 1);
+    EXPECT_TRUE (asked[0].startsWith ("Settings not saved: ")) << asked[0];
+    EXPECT_TRUE (asked[0].contains (folder.settings().getFullPathName()));
+
+    // Room made: the next try closes without a question.
+    ASSERT_TRUE (folder.settings().deleteRecursively());
+    EXPECT_TRUE (main->isReadyToQuit());
+    EXPECT_EQ (asked.size(), 1);
+    EXPECT_TRUE (folder.settings().existsAsFile());
+
+    ASSERT_TRUE (folder.settings().deleteFile());
+    ASSERT_TRUE (folder.settings().createDirectory());
+    answer = true;
+    EXPECT_TRUE (main->isReadyToQuit());
+    EXPECT_EQ (asked.size(), 2);
+}
+
+TEST (MainComponentSettings, EveryWriteOnAFullDiskIsToldAndKeepsTheOldFiles)
+{
+    for (bool mayMount : { true, false })
+    {
+        kbtest::SmallFileSystem disk (64, mayMount);
+        SCOPED_TRACE (disk.describe());
+        const auto data = disk.getChildFile ("data");
+        data.createDirectory();
+        ASSERT_TRUE (data.getChildFile ("a.kbs").replaceWithText (setFileText ("Alpha", 1, juce::Colours::red, numbered ("alpha", 40))));
+
+        auto main = std::make_unique<MainComponent> (disk.getFolder());
+        juce::StringArray told;
+        main->onProblem = [&] (const juce::String& title, const juce::String&) { told.add (title); };
+        main->onQuitProblem = [&] (const juce::String& title, const juce::String&) { told.add (title); return true; };
+        main->onOpenWebPage = [] (const juce::String&) {};
+
+        juce::MemoryBlock setBefore, settingsBefore;
+        data.getChildFile ("a.kbs").loadFileAsData (setBefore);
+        disk.getChildFile ("Kindlebrook.ini").loadFileAsData (settingsBefore);
+        ASSERT_GT (settingsBefore.getSize(), 0u);
+
+        disk.leaveFree (32);
+        main->getFavouriteButton().triggerClick();
+        kbtest::pumpUntil ([&] { return ! told.isEmpty(); });
+        main->handleMenuResult (16);
+        main->handleMenuResult (1);
+        main->actionListenerCallback ("OptionsOK");
+        EXPECT_TRUE (main->isReadyToQuit());
+        disk.makeRoom();
+
+        EXPECT_EQ (told, juce::StringArray ({ "Favourite not saved", "Settings not saved", "Settings not saved" }));
+        EXPECT_EQ (main->getFavouriteButton().getOnState(), 0);
+        juce::MemoryBlock setAfter, settingsAfter;
+        data.getChildFile ("a.kbs").loadFileAsData (setAfter);
+        disk.getChildFile ("Kindlebrook.ini").loadFileAsData (settingsAfter);
+        EXPECT_TRUE (setAfter == setBefore);
+        EXPECT_TRUE (settingsAfter == settingsBefore);
+        // No temporary file beside either (the sets' lock file may be there).
+        EXPECT_EQ (data.getNumberOfChildFiles (juce::File::findFiles, "*.kbs"), 1);
+        EXPECT_EQ (disk.getFolder().getNumberOfChildFiles (juce::File::findFiles, "*.ini"), 1);
+    }
 }

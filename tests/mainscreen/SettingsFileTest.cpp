@@ -80,3 +80,38 @@ TEST (SettingsFile, FifoInPlaceOfTheFileIsNoSettingsFile)
     folder.deleteRecursively();
 }
 #endif
+
+TEST (SettingsFile, AMergeKeepsWhatThisCopyChangedAndTheFileForTheRest)
+{
+    SettingsFile base;
+    base.Sets = "a.kbs";
+    base.LastItem = 4;
+
+    SettingsFile theirs = base; // another copy changed the language and the filter's tag
+    theirs.Language = 0;
+    theirs.Tags = 406;
+    theirs.LastItem = 9;
+
+    SettingsFile mine = base; // this one changed the timer and showed another advice
+    mine.Timer = 300;
+    mine.LastItem = 2;
+
+    auto merged = SettingsFile::merge (base, mine, theirs);
+    EXPECT_EQ (merged.toText(), [&] { auto t = theirs; t.Timer = 300; return t.toText(); }())
+        << "the advice shown belongs to the filter written, here the other copy's";
+
+    theirs.Tags = base.Tags;
+    merged = SettingsFile::merge (base, mine, theirs);
+    EXPECT_EQ (merged.Language, 0);
+    EXPECT_EQ (merged.Timer, 300);
+    EXPECT_EQ (merged.LastItem, 2);
+
+    // Where both changed a value, this copy's choice is the later one and wins.
+    theirs.Sets = "b.kbs";
+    mine.Sets = "c.kbs";
+    mine.LookForFavorites = true;
+    merged = SettingsFile::merge (base, mine, theirs);
+    EXPECT_EQ (merged.Sets, "c.kbs");
+    EXPECT_TRUE (merged.LookForFavorites);
+    EXPECT_EQ (merged.LastItem, 2);
+}
