@@ -37,7 +37,11 @@ bool SettingsFile::readFrom (const juce::File& file)
     if (! TextCodec::isPlainFile (file))
         return false;
 
-    parse (file.loadFileAsString());
+    // The program's own decoding, which joins the UTF-16 surrogate pairs the writer makes: a
+    // set file name beyond U+FFFF then reads back as written.
+    const auto text = TextCodec::loadFile (file);
+    parse (text.size == 0 ? juce::String()
+                          : juce::String (juce::CharPointer_UTF8 (text.bytes.get()), juce::CharPointer_UTF8 (text.bytes.get() + text.size)));
     return true;
 }
 

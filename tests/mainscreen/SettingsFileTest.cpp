@@ -30,20 +30,21 @@ TEST (SettingsFile, EverySetFileNameComesBackAndLeavesTheValuesAfterItAlone)
     EXPECT_TRUE (plain.toText().contains ("\nSets= Plain Set.KBS ;\n")); // ordinary names stand as they are
 }
 
-// Through the file, whose line ends are CR LF: a line break in a name must not gain a CR.
-TEST (SettingsFile, LineBreaksInTheSetFileNameSurviveTheFile)
+// Through the file, whose line ends are CR LF and whose characters beyond U+FFFF are pairs of
+// UTF-16 units: a line break in a name must not gain a CR, nor a pair fall apart.
+TEST (SettingsFile, LineBreaksAndCharactersBeyondTheBasicPlaneSurviveTheFile)
 {
     const auto file = juce::File::createTempFile (".ini");
 
-    for (auto* name : { "two\nlines.kbs", "cr\r\nlf.kbs", "lone\rcr.kbs", "%0A.kbs" })
+    for (auto* name : { "two\nlines.kbs", "cr\r\nlf.kbs", "lone\rcr.kbs", "%0A.kbs", "\xf0\x9f\x8e\xba brass.kbs" })
     {
         SettingsFile written;
-        written.Sets = name;
+        written.Sets = juce::String (juce::CharPointer_UTF8 (name));
         written.Timer = 5;
         ASSERT_TRUE (written.writeTo (file));
         SettingsFile read;
         ASSERT_TRUE (read.readFrom (file));
-        EXPECT_EQ (read.Sets, name);
+        EXPECT_EQ (read.Sets, written.Sets);
         EXPECT_EQ (read.Timer, 5) << name;
     }
 
