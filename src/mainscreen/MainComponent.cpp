@@ -528,7 +528,7 @@ bool MainComponent::saveSettings()
     // Another running copy may have written the file since: keep what it chose and this one did
     // not touch. Only a whole settings file speaks for a copy; anything else is written over.
     auto onDisk = *storedSettings;
-    const auto text = file.existsAsFile() ? file.loadFileAsString() : juce::String();
+    const auto text = SettingsFile::loadText (file);
 
     if (text.startsWith (SettingsFile::header) && text.contains ("\nTimer="))
         onDisk.parse (text);

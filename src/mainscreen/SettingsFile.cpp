@@ -31,17 +31,25 @@ bool findSetting (const juce::String& text, const char* key, int& position, juce
 const char* const escapes[][2] = { { "%", "%25" }, { "=", "%3D" }, { ";", "%3B" }, { "\r", "%0D" }, { "\n", "%0A" } };
 } // namespace
 
-bool SettingsFile::readFrom (const juce::File& file)
+juce::String SettingsFile::loadText (const juce::File& file)
 {
     // A FIFO in its place would block the start-up.
     if (! TextCodec::isPlainFile (file))
-        return false;
+        return {};
 
     // The program's own decoding, which joins the UTF-16 surrogate pairs the writer makes: a
     // set file name beyond U+FFFF then reads back as written.
     const auto text = TextCodec::loadFile (file);
-    parse (text.size == 0 ? juce::String()
-                          : juce::String (juce::CharPointer_UTF8 (text.bytes.get()), juce::CharPointer_UTF8 (text.bytes.get() + text.size)));
+    return text.size == 0 ? juce::String()
+                          : juce::String (juce::CharPointer_UTF8 (text.bytes.get()), juce::CharPointer_UTF8 (text.bytes.get() + text.size));
+}
+
+bool SettingsFile::readFrom (const juce::File& file)
+{
+    if (! TextCodec::isPlainFile (file))
+        return false;
+
+    parse (loadText (file));
     return true;
 }
 

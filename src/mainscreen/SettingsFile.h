@@ -25,6 +25,8 @@ public:
     bool LookForFavorites = false;
     int Timer = 0;
 
+    /** The settings file's text as the program decodes it; empty for anything but a plain file. */
+    static juce::String loadText (const juce::File& file);
     /** Reads the values from a file. False, with the values untouched, when it is not a file. */
     bool readFrom (const juce::File& file);
 
