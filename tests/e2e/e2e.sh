@@ -46,14 +46,17 @@ finish()
     exit 1
 }
 
-# Starts the program from the work folder and waits for its window.
-start_program()
+# Starts a program and waits for its window, then makes that window active.
+start_at()
 {
-    kb_start_app "$KB_PROGRAM"
-    kb_wait_for_window || { fail "the window did not appear"; finish; }
+    kb_start_app "$1"
+    kb_wait_for_window || { fail "$2 did not open its window"; finish; }
     xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
     sleep 0.3
 }
+
+# Starts the program from the work folder and waits for its window.
+start_program() { start_at "$KB_PROGRAM" "the program"; }
 
 # Clicks at a point of the window's client area.
 click_at()

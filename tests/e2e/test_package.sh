@@ -4,15 +4,6 @@
 # folder runs where it is unpacked.
 source "$(dirname "$0")/e2e.sh" "$@"
 
-# Starts a program other than the work folder's copy and waits for its window, as start_program does.
-start_at()
-{
-    kb_start_app "$1"
-    kb_wait_for_window || { fail "$2 did not open its window"; finish; }
-    xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
-    sleep 0.3
-}
-
 build_dir="$(cd "$(dirname "$KB_SOURCE_APP")/../.." && pwd)"
 id=org.kindlebrook.Kindlebrook
 bundled_sets=$(ls "$(dirname "$KB_SOURCE_APP")"/data/*.kbs | wc -l)
