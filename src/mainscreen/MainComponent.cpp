@@ -197,9 +197,7 @@ bool MainComponent::isReadyToQuit()
         return true;
 
     return onQuitProblem (choose ("Réglages non enregistrés", "Settings not saved"),
-                          choose ("Le fichier des réglages n'a pas pu être écrit : ",
-                                  "The settings file could not be written: ")
-                              + getSettingsFile().getFullPathName() + "\n\n"
+                          settingsNotWrittenMessage() + "\n\n"
                               + choose ("Quitter quand même ? Les réglages de cette séance seront perdus.",
                                         "Quit anyway? The settings of this session will be lost."));
 }
@@ -265,6 +263,12 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     return false;
 }
 
+juce::String MainComponent::settingsNotWrittenMessage() const
+{
+    return choose ("Le fichier des réglages n'a pas pu être écrit : ", "The settings file could not be written: ")
+         + getSettingsFile().getFullPathName();
+}
+
 juce::String MainComponent::getHelpAddress() const
 {
     return helpPages.getAddress (Language);
@@ -307,10 +311,7 @@ void MainComponent::actionListenerCallback (const juce::String& message)
         LookForFavorites = optionsPanel->isFavoritesOnly();
 
         if (! saveSettings())
-            onProblem (choose ("Réglages non enregistrés", "Settings not saved"),
-                       choose ("Le fichier des réglages n'a pas pu être écrit : ",
-                               "The settings file could not be written: ")
-                           + getSettingsFile().getFullPathName());
+            onProblem (choose ("Réglages non enregistrés", "Settings not saved"), settingsNotWrittenMessage());
 
         refreshPool();
     }

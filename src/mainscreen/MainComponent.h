@@ -115,6 +115,8 @@ private:
     void restartAutomaticAdvice();
     bool isAnyPanelVisible() const;
     juce::String choose (const char* french, const char* english) const;
+    /** Says that the settings file could not be written, and where it is. */
+    juce::String settingsNotWrittenMessage() const;
     void setButtonsColour (juce::Colour colour);
 
     juce::File baseFolder;
