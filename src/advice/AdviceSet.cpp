@@ -168,6 +168,11 @@ void AdviceSet::takeFavouritesFrom (const AdviceSet& other)
 
 void AdviceSet::sortItems()
 {
+    sortItems (false);
+}
+
+void AdviceSet::sortItems (bool textsInShortestForm)
+{
     // Side by side, each text's address and its first sixteen bytes as two big-endian numbers
     // (zero-padded, as the null compares): the sort then rarely leaves this array.
     struct Entry
@@ -199,7 +204,9 @@ void AdviceSet::sortItems()
         auto* text = item->text.toRawUTF8();
         const auto length = std::strlen (text);   // getNumBytesAsUTF8 goes character by character
         entries.push_back ({ { keyAt (text, length, 0), keyAt (text, length, 8) }, text, item });
-        allWellFormed = allWellFormed && TextCodec::isWellFormedUtf8 (text, length);
+
+        if (! textsInShortestForm)
+            allWellFormed = allWellFormed && TextCodec::isWellFormedUtf8 (text, length);
     }
 
     auto sortBy = [&entries] (auto isBefore)
@@ -249,8 +256,10 @@ void AdviceSet::read (int mode, bool legacy)
         spareItems.add (items.removeAndReturn (items.size() - 1));
 
     // Taken from the end in address order, they keep the items of a read in memory in file
-    // order: walking them is then walking memory forward, not jumping about it.
-    std::sort (spareItems.begin(), spareItems.end(), std::greater<>());
+    // order: walking them is then walking memory forward, not jumping about it. Those of a
+    // set read before are in that order already, as they came out of it.
+    if (! std::is_sorted (spareItems.begin(), spareItems.end(), std::greater<>()))
+        std::sort (spareItems.begin(), spareItems.end(), std::greater<>());
 
     // The library reads the header of every set at each refresh: the start of a file the program
     // wrote holds it, and each header search goes forward from the previous value, so once every
@@ -281,7 +290,8 @@ void AdviceSet::read (int mode, bool legacy)
 
     reader.readItems (items, spareItems);
     spareItems.clear();
-    sortItems();
+    // The codec writes every character it decodes in its shortest form: no need to check.
+    sortItems (true);
 }
 
 //==============================================================================

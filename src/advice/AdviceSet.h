@@ -84,6 +84,8 @@ private:
     AdviceItem* getItem (int index) const noexcept { return items[index]; }
     /** Both readers: the current format, or the older one (legacy). */
     void read (int mode, bool legacy);
+    /** sortItems, told whether every text is in UTF-8's shortest form, as the codec's are. */
+    void sortItems (bool textsInShortestForm);
 
     const TagCatalogue* catalogue;
     juce::String name, description, author;
