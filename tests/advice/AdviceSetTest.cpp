@@ -704,10 +704,21 @@ TEST_F (AdviceSetTest, SortsByCharacterCodes)
         addItem (many, s, "");
     }
 
+    // A read sorts too, without checking each text's UTF-8 form: files written unsorted, in
+    // UTF-16 (characters past U+FFFF as pairs) and in UTF-8, read back in the same order.
+    many.setFile (setFile());
+    ASSERT_TRUE (many.writeToFile());
+    const auto unsortedText = many.createFileText();
     many.sortItems();
 
     for (int i = 1; i < many.getNumItems(); ++i)
         EXPECT_LE (many.getItemText (i - 1).compare (many.getItemText (i)), 0) << i;
+
+    AdviceSet readBack (&catalogue);
+    readBack.setFile (setFile());
+    readBack.readFromFile (2);
+    EXPECT_EQ (textsOf (readBack), textsOf (many));
+    EXPECT_EQ (textsOf (*readUtf8 (unsortedText)), textsOf (many));
 
     // Long shared beginnings, equal texts, and input in reverse order.
     juce::StringArray longTexts;
