@@ -22,14 +22,16 @@ kb_start_display()
             kill -0 "$KB_DISPLAY_PID" 2>/dev/null || break
             sleep 0.1
         done
-        if xdpyinfo >/dev/null 2>&1; then
-            kb_start_window_manager && return 0
-            kb_stop_display
-            return 1
+        # A server that went away as soon as it answered (seen once under load: the window
+        # manager then finds no display) gives way to a fresh one on the next number.
+        if xdpyinfo >/dev/null 2>&1 && kb_start_window_manager; then
+            return 0
         fi
-        kill "$KB_DISPLAY_PID" 2>/dev/null
+        kb_stop_display
+        KB_DISPLAY_PID=""
+        KB_WM_PID=""
     done
-    echo "Could not start Xvfb." >&2
+    echo "Could not start Xvfb with a window manager." >&2
     return 1
 }
 
