@@ -614,7 +614,7 @@ void MainComponent::handleMenuResult (int result)
             editionPanel->setVisible (true);
             // The editor's shortcuts must work at once, without a click into the panel first.
             editionPanel->grabKeyboardFocus();
-            tagCatalogue.rebuild (Language == 1);
+            tagCatalogue.rebuild (Language != 0);
             break;
 
         case downloadItem:

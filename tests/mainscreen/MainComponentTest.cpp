@@ -436,6 +436,8 @@ TEST (MainComponentMenu, TimerChoicesAndTicksFollowTheInterfaceLanguage)
     EXPECT_FALSE (main->isTimerRunning (1));
 
     main->handleMenuResult (11);
+    main->handleMenuResult (2); // the set editor rebuilds the catalogue in the same language
+    EXPECT_EQ (main->getTagCatalogue().getTagName (406), "Melody");
     main.reset();
     EXPECT_TRUE (folder.settings().loadFileAsString().contains ("Timer=5;"));
 
