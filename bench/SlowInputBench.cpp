@@ -1,7 +1,8 @@
 // The readers on hand-made files crafted to be slow, at 1, 4, 16 and 64 MB: the time per byte
 // must stay the same as the file grows (the MB/s column), whatever the shape. The work per byte
-// does (callgrind counts the same instructions per MB from 4 MB to 64 MB); the rate still falls by
-// up to half from 1 to 64 MB, as the file and its decoded copy leave the caches.
+// does (callgrind counts the same instructions per MB from 4 MB to 64 MB); the rate still falls
+// from 1 to 64 MB, most for the shapes read fastest, as the file and its decoded copy leave the
+// caches.
 #include "advice/AdviceSet.h"
 #include "advice/TagCatalogue.h"
 #include "mainscreen/SettingsFile.h"

@@ -215,15 +215,17 @@ TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
     const auto length = firstNull != nullptr ? (size_t) (firstNull - start) : numBytes;
     const auto testedLength = (int) juce::jmin (length, (size_t) std::numeric_limits<int>::max());
 
-    if (juce::CharPointer_UTF8::isValidString (start, testedLength))
+    // Well-formed UTF-8 is valid to JUCE too: the strict check (eight ASCII bytes at a time)
+    // settles most files alone, and JUCE's looser one only tells the rest apart.
+    if (TextCodec::isWellFormedUtf8 (start, length) && ! holdsEncodedSurrogate (start, length))
     {
-        if (! TextCodec::isWellFormedUtf8 (start, length) || holdsEncodedSurrogate (start, length))
-            return replaceIllFormedSequences (start, length);
-
         Utf8Writer text (length);
         text.write (start, length);
         return text.finish();
     }
+
+    if (juce::CharPointer_UTF8::isValidString (start, testedLength))
+        return replaceIllFormedSequences (start, length);
 
     Utf8Writer text (length * 3);
 
