@@ -33,10 +33,6 @@ const char* const escapes[][2] = { { "%", "%25" }, { "=", "%3D" }, { ";", "%3B" 
 
 juce::String SettingsFile::loadText (const juce::File& file)
 {
-    // A FIFO in its place would block the start-up.
-    if (! TextCodec::isPlainFile (file))
-        return {};
-
     // The program's own decoding, which joins the UTF-16 surrogate pairs the writer makes: a
     // set file name beyond U+FFFF then reads back as written.
     const auto text = TextCodec::loadFile (file);
@@ -46,6 +42,7 @@ juce::String SettingsFile::loadText (const juce::File& file)
 
 bool SettingsFile::readFrom (const juce::File& file)
 {
+    // A FIFO in its place would block the start-up; the codec does not open one either.
     if (! TextCodec::isPlainFile (file))
         return false;
 
