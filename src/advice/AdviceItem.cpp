@@ -4,7 +4,6 @@
 
 #include <cstring>
 #include <limits>
-#include <string_view>
 #include <unordered_set>
 
 juce::String AdviceItem::getTagsString() const
@@ -70,24 +69,14 @@ void AdviceItem::setTagsFromText (const char* begin, const char* end)
 
 void AdviceItem::setTagsFromCodes (const char* begin, const char* end, const TagCatalogue* catalogue)
 {
-    // The catalogue compares codes without case, one by one: a code like the one before (a run
-    // of commas, a code repeated) takes the id found for it then.
-    std::string_view previousCode;
-    int previousId = 0;
-    bool hasPrevious = false;
-
-    setTagsFromList (begin, end, [&] (const char* entryBegin, const char* entryEnd)
+    setTagsFromList (begin, end, [catalogue] (const char* entryBegin, const char* entryEnd)
     {
-        const std::string_view entry (entryBegin, (size_t) (entryEnd - entryBegin));
-
-        if (hasPrevious && entry == previousCode)
-            return previousId;
+        // A run of commas, common in hand-made lists, names no tag: no string to build for it.
+        if (entryBegin == entryEnd || catalogue == nullptr)
+            return 0;
 
         const auto code = juce::String (juce::CharPointer_UTF8 (entryBegin), juce::CharPointer_UTF8 (entryEnd));
-        previousId = catalogue != nullptr ? catalogue->getTagIdFromCode (code) : 0;
-        previousCode = entry;
-        hasPrevious = true;
-        return previousId;
+        return catalogue->getTagIdFromCode (code);
     });
 }
 

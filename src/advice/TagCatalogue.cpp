@@ -322,10 +322,7 @@ TagCatalogue::TagCatalogue()
         for (int i = 0; i < category.numTags; ++i)
         {
             if (category.tags[i].code != nullptr)
-            {
-                tagCodes.add (category.tags[i].code);
-                tagCodeIds.add (categoryIndex * 100 + i);
-            }
+                idOfLowerCaseCode.emplace (juce::String (category.tags[i].code).toLowerCase(), categoryIndex * 100 + i);
         }
     }
 }
@@ -431,6 +428,6 @@ juce::StringArray TagCatalogue::getCategoryTagNames (int categoryIndex) const
 
 int TagCatalogue::getTagIdFromCode (const juce::String& code) const
 {
-    const auto index = tagCodes.indexOf (code, true);
-    return index < 0 ? 0 : tagCodeIds[index];
+    const auto found = idOfLowerCaseCode.find (code.toLowerCase());
+    return found == idOfLowerCaseCode.end() ? 0 : found->second;
 }

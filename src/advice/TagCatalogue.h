@@ -2,6 +2,8 @@
 
 #include <juce_core/juce_core.h>
 
+#include <unordered_map>
+
 /**
     The fixed, bilingual vocabulary of tags that classify advice: five categories,
     67 tags with names and descriptions, the interface-language names, and the
@@ -49,8 +51,9 @@ private:
     juce::StringArray genreNames;
     juce::StringArray themeNames;
     juce::StringArray categoryNames;
-    juce::StringArray tagCodes;
-    juce::Array<int> tagCodeIds;
+    // Legacy codes in lower case, each with the id of its first tag: a hand-made file can list
+    // a million codes, so each is looked up at once rather than compared with every code.
+    std::unordered_map<juce::String, int> idOfLowerCaseCode;
     juce::StringArray tagDescriptions;
     juce::StringArray categoryDescriptions;
 
