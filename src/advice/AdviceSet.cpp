@@ -321,7 +321,7 @@ juce::String AdviceSet::createFileText() const
     return text.toUTF8();
 }
 
-bool AdviceSet::readWhicheverKind()
+int AdviceSet::readWhicheverKind()
 {
     const auto kind = getSetFileKind (file);
 
@@ -330,7 +330,7 @@ bool AdviceSet::readWhicheverKind()
     else if (kind == 1)
         readLegacyFromFile (2);
 
-    return kind != 0;
+    return kind;
 }
 
 bool AdviceSet::writeToFile() const

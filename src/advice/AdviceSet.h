@@ -70,9 +70,9 @@ public:
     /** The whole text the writer stores, with "\n" line ends. */
     juce::String createFileText() const;
 
-    /** Reads the set's file completely with the reader its kind asks for; false, with no
-        item read, when it is no set file. */
-    bool readWhicheverKind();
+    /** Reads the set's file completely with the reader its kind asks for, and gives that kind
+        (as getSetFileKind); 0, with no item read, when it is no set file. */
+    int readWhicheverKind();
 
     /** 0 not a set file, 1 older format, 2 current format. */
     static int getSetFileKind (const juce::File& file);

@@ -615,12 +615,7 @@ void EditionComponent::openSet()
         // Read into a set of its own first, so that a file that is no set leaves the panel as it was.
         auto set = std::make_unique<AdviceSet> (catalogue);
         set->setFile (chosen);
-        const auto kind = AdviceSet::getSetFileKind (chosen);
-
-        if (kind == 2)
-            set->readFromFile (2);
-        else if (kind == 1)
-            set->readLegacyFromFile (2);
+        const auto kind = set->readWhicheverKind();
 
         // The older format has no header line: a file from which its reader took nothing is
         // not a set, and saving it would write an empty set over it. (Its author always reads
