@@ -16,6 +16,9 @@ public:
         the data folder is then looked for as "./data" and "../data" beside it. */
     void setBaseFolder (const juce::File& folderStandingForTheExecutables);
 
+    /** The folder given to setBaseFolder, or else the executable's. */
+    juce::File getBaseFolder() const;
+
     /** Forgets every set and reads the header of each set file of the data folder. */
     void reload();
     /** Reads one set again completely, in whichever format its file has. */
@@ -51,7 +54,6 @@ public:
 private:
     /** "./data" or else "../data" beside the folder, whichever holds a set file; "./data" when neither does. */
     static juce::File dataFolderBeside (const juce::File& folder);
-    juce::File getBaseFolder() const;
     AdviceSet* getPoolSet (int poolIndex) const;
     int getPoolItem (int poolIndex) const;
 

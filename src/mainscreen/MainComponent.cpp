@@ -598,6 +598,7 @@ void MainComponent::handleMenuResult (int result)
     {
         case optionsItem:
             customLookAndFeel.setEditorButtonStyle (false);
+            optionsPanel->rereadSets();
             optionsPanel->setLanguageSet (LanguageSet);
             optionsPanel->setLanguage (Language);
             optionsPanel->setSelectedSet (Sets, LookForFavorites);

@@ -22,8 +22,11 @@ juce::ComboBox* makeBox (const juce::String& id)
 
 OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* library)
     : catalogue (tagCatalogue),
-      setLibrary (library)
+      setLibrary (library),
+      setList (tagCatalogue)
 {
+    rereadSets();
+
     titleLabel = makeLabel ("titleLabel");
     titleLabel->setJustificationType (juce::Justification::centredTop);
     titleLabel->setFont (juce::Font (20.0f, juce::Font::bold));
@@ -84,14 +87,24 @@ juce::String OptionsComponent::choose (const char* french, const char* english) 
     return juce::String (juce::CharPointer_UTF8 (language == 0 ? french : english));
 }
 
+void OptionsComponent::rereadSets()
+{
+    // A list of its own: reading the shared library again would move the pool of the advice on
+    // screen, and Cancel must leave that advice as it was.
+    if (setLibrary == nullptr)
+        return;
+    setList.setBaseFolder (setLibrary->getBaseFolder());
+    setList.reload();
+}
+
 juce::StringArray OptionsComponent::getSetNames (int languageSet) const
 {
-    return setLibrary != nullptr ? setLibrary->getSetNames (languageSet) : juce::StringArray();
+    return setList.getSetNames (languageSet);
 }
 
 juce::StringArray OptionsComponent::getSetFileNames (int languageSet) const
 {
-    return setLibrary != nullptr ? setLibrary->getSetFileNames (languageSet) : juce::StringArray();
+    return setList.getSetFileNames (languageSet);
 }
 
 void OptionsComponent::addFixedSetEntries()
@@ -237,14 +250,11 @@ void OptionsComponent::showSetDescription()
         return;
     }
 
-    if (setLibrary == nullptr)
-        return;
-
     // Sets of every language are searched; of two sets with one name the later wins.
     const auto shownName = setsBox->getText();
 
-    for (int i = 0; i < setLibrary->getNumSets(); ++i)
-        if (auto* set = setLibrary->getSet (i))
+    for (int i = 0; i < setList.getNumSets(); ++i)
+        if (auto* set = setList.getSet (i))
             if (set->getName() == shownName)
                 infoLabel->setText (set->getDescription(), juce::dontSendNotification);
 }

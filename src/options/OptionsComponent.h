@@ -29,6 +29,10 @@ public:
     OptionsComponent (TagCatalogue* catalogue, SetLibrary* setLibrary);
     ~OptionsComponent() override;
 
+    /** Reads the headers of the data folder's sets again, so that a set copied there since is
+        offered; call before pushing the current values in. */
+    void rereadSets();
+
     /** Rewrites every text and list in French (0) or English (any other value),
         keeping the chosen entries by their position. */
     void setLanguage (int newLanguage);
@@ -104,6 +108,7 @@ private:
     juce::Label* infoLabel = nullptr;
     TagCatalogue* catalogue = nullptr;
     SetLibrary* setLibrary = nullptr;
+    SetLibrary setList;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OptionsComponent)
 };

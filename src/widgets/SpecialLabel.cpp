@@ -24,7 +24,10 @@ juce::String SpecialLabel::getAllowedCharacters()
          + juce::String (juce::CharPointer_UTF8 ("\xc3\xa0\xc3\xa2\xc3\xa4\xc3\xa7\xc3\xa8\xc3\xa9\xc3\xaa\xc3\xab"   // àâäçèéêë
                                                  "\xc3\xae\xc3\xaf\xc3\xb4\xc3\xb6\xc3\xb9\xc3\xbb\xc3\xbc"           // îïôöùûü
                                                  "\xc3\x80\xc3\x82\xc3\x84\xc3\x87\xc3\x88\xc3\x89\xc3\x8a\xc3\x8b"   // ÀÂÄÇÈÉÊË
-                                                 "\xc3\x8e\xc3\x8f\xc3\x94\xc3\x96\xc3\x99\xc3\x9b\xc3\x9c"));        // ÎÏÔÖÙÛÜ
+                                                 "\xc3\x8e\xc3\x8f\xc3\x94\xc3\x96\xc3\x99\xc3\x9b\xc3\x9c"           // ÎÏÔÖÙÛÜ
+                                                 "\xc5\x93\xc5\x92\xc3\xa6\xc3\x86\xc3\xbf\xc5\xb8"                   // œŒæÆÿŸ
+                                                 // French typography: « », the no-break space and the narrow one.
+                                                 "\xc2\xab\xc2\xbb\xc2\xa0\xe2\x80\xaf"));
 }
 
 juce::String SpecialLabel::cleanText (const juce::String& text)

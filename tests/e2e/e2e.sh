@@ -15,7 +15,7 @@ KB_DATA="$KB_WORK/data"
 rm -rf "$KB_WORK"
 mkdir -p "$KB_WORK"
 cp "$KB_SOURCE_APP" "$KB_PROGRAM"
-cp -r "$(dirname "$KB_SOURCE_APP")/data" "$KB_DATA"
+cp -r "${KB_BUNDLED_DATA:-$(dirname "$KB_SOURCE_APP")/data}" "$KB_DATA"
 cp -r "$(dirname "$KB_SOURCE_APP")/help" "$KB_WORK/help"
 
 kb_start_display || exit 1

@@ -1,6 +1,7 @@
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
 #include "look/AboutComponent.h"
+#include "options/OptionsComponent.h"
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/ShuffleBag.h"
 #include "widgets/SpecialButton.h"
@@ -640,4 +641,27 @@ TEST (MainComponentSettings, EveryWriteOnAFullDiskIsToldAndKeepsTheOldFiles)
         EXPECT_EQ (data.getNumberOfChildFiles (juce::File::findFiles, "*.kbs"), 1);
         EXPECT_EQ (disk.getFolder().getNumberOfChildFiles (juce::File::findFiles, "*.ini"), 1);
     }
+}
+
+TEST (MainComponentMenu, ASetCopiedInWhileRunningIsOfferedAtTheNextOpeningOfTheOptions)
+{
+    ProgramFolder folder;
+    folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 3));
+    auto main = makeMain (folder);
+    auto& sets = main->getOptionsPanel()->getSetsBox();
+
+    main->handleMenuResult (1);
+    EXPECT_EQ (sets.getNumItems(), 3); // all, favourites, Alpha
+    main->actionListenerCallback ("OptionsCancel");
+
+    folder.addSet ("b.kbs", "Beta", 1, juce::Colours::blue, numbered ("beta", 3));
+    const auto shown = main->getAdviceText();
+    main->handleMenuResult (1);
+    EXPECT_EQ (sets.getItemText (3), "Beta");
+
+    // Cancel leaves the advice on screen, and its star, on the set it came from.
+    main->actionListenerCallback ("OptionsCancel");
+    EXPECT_EQ (main->getAdviceText(), shown);
+    main->toggleFavourite();
+    EXPECT_TRUE (folder.data().getChildFile ("a.kbs").loadFileAsString().contains ("Favorite=true"));
 }

@@ -100,7 +100,9 @@ TEST_F (SpecialLabelTest, EditorOnlyTakesCharactersASetFileCanHold)
     editor.insertTextAtCaret ("\nc\r\nd\te;" + juce::String (juce::CharPointer_UTF8 ("\xc3\xb1\xe2\x82\xac")));
     EXPECT_EQ (editor.getText(), "abcde");
 
-    const auto accented = juce::String (juce::CharPointer_UTF8 ("\xc3\xa9\xc3\x80\xc3\xa7\xc3\x9c"));   // éÀçÜ
+    // éÀçÜ, then French writing: chœur, Æ, « », no-break spaces
+    const auto accented = juce::String (juce::CharPointer_UTF8 ("\xc3\xa9\xc3\x80\xc3\xa7\xc3\x9c"
+                                                                "ch\xc5\x93ur \xc3\x86 \xc2\xab\xc2\xa0x\xe2\x80\xaf\xc2\xbb"));
     const auto punctuation = juce::String (" &\"'#()-_%!.,?:/*+=`09AZ");
     editor.insertTextAtCaret (accented + punctuation);
     EXPECT_EQ (editor.getText(), "abcde" + accented + punctuation);
