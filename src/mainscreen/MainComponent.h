@@ -1,25 +1,28 @@
 #pragma once
 
-#include "SettingsFile.h"
+#include "ColourFade.h"
+#include "MainCommands.h"
+#include "PanelHost.h"
 #include "ShuffleBag.h"
+#include "UserSettings.h"
 #include "advice/SetLibrary.h"
 #include "advice/TagCatalogue.h"
 #include "help/HelpPages.h"
 #include "look/CustomLookAndFeel.h"
+#include "widgets/SpecialButton.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <functional>
 
-class SpecialButton;
 class AboutComponent;
 class OptionsComponent;
 class EditionComponent;
 
 /**
-    The main screen and the hub of the program: it shows one advice inside a ring
-    in its set's colour, carries the menu, favourite and new-advice buttons, holds
-    the user's settings, and lays the panels over itself when asked.
+    The main screen: one advice inside a ring in its set's colour, with the menu, favourite and
+    new-advice buttons. It owns the program's parts (settings, sets, commands, panels) and is
+    where they meet.
 */
 class MainComponent : public juce::Component,
                       public juce::Button::Listener,
@@ -48,6 +51,7 @@ public:
 
     void paint (juce::Graphics&) override;
     void resized() override;
+    /** Runs the command of a key, as the program's command manager maps it. */
     bool keyPressed (const juce::KeyPress&) override;
     bool keyPressed (const juce::KeyPress&, juce::Component* originatingComponent) override;
     void buttonClicked (juce::Button*) override;
@@ -57,48 +61,59 @@ public:
     // Selection and display
     void refreshPool();
     void showAdvice (int index, bool fade);
-    void startColourFade (juce::Colour target);
     void toggleFavourite();
 
     // Settings
-    void loadSettings();
-    /** False when the file could not be written (the old one is then kept). Values that
-        another running copy wrote since and this one did not change are kept (SettingsFile::merge). */
+    /** False when the file could not be written (the old one is then kept). */
     bool saveSettings();
     juce::File getSettingsFile() const;
 
-    // Menu
-    void showMenu();
-    juce::PopupMenu buildMenu() const;
-    void handleMenuResult (int result);
+    // Commands, from the menu or the keys
+    juce::PopupMenu buildMenu() const { return commands.buildMenu(); }
+    void showMenu() { commands.showMenu (nullptr); }
+    void handleMenuResult (int result) { commands.handleMenuResult (result); }
+    void openOptions();
+    void openSetEditor();
+    void openAbout();
+    /** Escape: leaves the about or options panel (Cancel); false when neither is shown. */
+    bool leavePanel();
+    void openWebPage (const juce::String& address) { onOpenWebPage (address); }
     void copyAdviceToClipboard() const;
+    /** Sets the period of the automatic advice and starts it afresh (0 stops it). */
+    void setTimerPeriod (int seconds);
+    bool isAnyPanelShown() const { return panels.isAnyShown(); }
+    juce::ApplicationCommandManager& getCommandManager() noexcept { return commandManager; }
 
     /** The local help page in the interface language (F1 and "Help"). */
     juce::String getHelpAddress() const;
     /** The help's section on finding, sharing and installing sets ("To get more sets..."). */
     juce::String getMoreSetsAddress() const;
 
-    /** Tests and the e2e harness read what the user sees through these. */
-    juce::String getSetNameText() const;
-    juce::String getAdviceText() const;
-    juce::String getAuthorText() const;
-    int getCurrentIndex() const noexcept { return currentIndex; }
-    juce::Colour getCurrentColour() const noexcept { return currentColour; }
-    SpecialButton& getFavouriteButton() const noexcept { return *favoriteButton; }
-    SpecialButton& getNewAdviceButton() const noexcept { return *newAdviceButton; }
-    SpecialButton& getMenuButton() const noexcept { return *menuButton; }
-    SetLibrary& getSetLibrary() const noexcept { return *setLibrary; }
-    TagCatalogue& getTagCatalogue() noexcept { return tagCatalogue; }
-    AboutComponent* getAboutPanel() const noexcept { return aboutPanel; }
-    OptionsComponent* getOptionsPanel() const noexcept { return optionsPanel; }
-    EditionComponent* getEditionPanel() const noexcept { return editionPanel; }
+    /** The French or the English text, by the interface language. */
+    juce::String choose (const char* french, const char* english) const;
 
-    int getLanguage() const noexcept { return Language; }
-    int getLanguageSet() const noexcept { return LanguageSet; }
-    const juce::String& getSets() const noexcept { return Sets; }
-    int getTags() const noexcept { return Tags; }
-    bool getLookForFavorites() const noexcept { return LookForFavorites; }
-    int getTimerPeriod() const noexcept { return Timer; }
+    /** Tests and the e2e harness read what the user sees through these. */
+    juce::String getSetNameText() const { return setNameLabel.getText(); }
+    juce::String getAdviceText() const { return adviceLabel.getText(); }
+    juce::String getAuthorText() const { return authorLabel.getText(); }
+    int getCurrentIndex() const noexcept { return currentIndex; }
+    juce::Colour getCurrentColour() const noexcept { return fade.getColour(); }
+    SpecialButton& getFavouriteButton() noexcept { return favoriteButton; }
+    SpecialButton& getNewAdviceButton() noexcept { return newAdviceButton; }
+    SpecialButton& getMenuButton() noexcept { return menuButton; }
+    SetLibrary& getSetLibrary() noexcept { return setLibrary; }
+    TagCatalogue& getTagCatalogue() noexcept { return tagCatalogue; }
+    /** Each panel is built by its first use. */
+    AboutComponent* getAboutPanel() { return &panels.about(); }
+    OptionsComponent* getOptionsPanel() { return &panels.options(); }
+    EditionComponent* getEditionPanel() { return &panels.editor(); }
+
+    int getLanguage() const noexcept { return settings.Language; }
+    int getLanguageSet() const noexcept { return settings.LanguageSet; }
+    const juce::String& getSets() const noexcept { return settings.Sets; }
+    int getTags() const noexcept { return settings.Tags; }
+    bool getLookForFavorites() const noexcept { return settings.LookForFavorites; }
+    int getTimerPeriod() const noexcept { return settings.Timer; }
 
     /** Where problems the user must know about go; an asynchronous alert box by default. */
     std::function<void (const juce::String& title, const juce::String& message)> onProblem;
@@ -112,9 +127,8 @@ public:
 
 private:
     void globalFocusChanged (juce::Component* focusedComponent) override;
-    void restartAutomaticAdvice();
-    bool isAnyPanelVisible() const;
-    juce::String choose (const char* french, const char* english) const;
+    void loadSettings();
+    void takeOptions (OptionsComponent&);
     /** Says that the settings file could not be written, and where it is. */
     juce::String settingsNotWrittenMessage() const;
     void setButtonsColour (juce::Colour colour);
@@ -123,33 +137,18 @@ private:
     HelpPages helpPages;
 
     CustomLookAndFeel customLookAndFeel;
-    juce::Label* setNameLabel = nullptr;
-    juce::Label* adviceLabel = nullptr;
-    juce::Label* authorLabel = nullptr;
-    SpecialButton* newAdviceButton = nullptr;
-    SpecialButton* menuButton = nullptr;
-    SpecialButton* favoriteButton = nullptr;
-    AboutComponent* aboutPanel = nullptr;
-    OptionsComponent* optionsPanel = nullptr;
-    EditionComponent* editionPanel = nullptr;
+    juce::Label setNameLabel, adviceLabel, authorLabel;
+    SpecialButton newAdviceButton, menuButton, favoriteButton;
     TagCatalogue tagCatalogue;
-    SetLibrary* setLibrary = nullptr;
+    SetLibrary setLibrary { &tagCatalogue };
     ShuffleBag shuffleBag;
-    juce::Colour currentColour, fadeFromColour, fadeToColour;
-    int fadeStep = 0;
-
-    // The settings, named as their keys in the settings file.
-    int Language = 1;
-    int LanguageSet = -1;
-    juce::String Sets;
-    int Tags = -1;
-    bool LookForFavorites = false;
-    int Timer = 0;
-
+    ColourFade fade;
+    UserSettings settings;
     int currentIndex = -1;
-    int lastItem = -1;
-    // The settings as this copy last read or wrote them.
-    std::unique_ptr<SettingsFile> storedSettings;
+
+    juce::ApplicationCommandManager commandManager;
+    PanelHost panels;
+    MainCommands commands;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
 };

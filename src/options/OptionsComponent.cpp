@@ -72,6 +72,13 @@ OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* libr
         button->addListener (this);
     }
 
+    // Tab goes round the panel's own fields in reading order, never to the screen beneath.
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+    int order = 0;
+    for (juce::Component* field : { (juce::Component*) interfaceBox, (juce::Component*) setLanguageBox, (juce::Component*) setsBox,
+                                    (juce::Component*) tagsBox, (juce::Component*) okButton, (juce::Component*) cancelButton })
+        field->setExplicitFocusOrder (++order);
+
     language = 1;
     setLanguage (1);
 }

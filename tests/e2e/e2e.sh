@@ -18,6 +18,10 @@ cp "$KB_SOURCE_APP" "$KB_PROGRAM"
 cp -r "${KB_BUNDLED_DATA:-$(dirname "$KB_SOURCE_APP")/data}" "$KB_DATA"
 cp -r "$(dirname "$KB_SOURCE_APP")/help" "$KB_WORK/help"
 
+# The program starts in the desktop's language: the tests speak English unless they say otherwise.
+unset LC_ALL LC_MESSAGES
+export LANG=C
+
 kb_start_display || exit 1
 trap kb_stop_display EXIT
 

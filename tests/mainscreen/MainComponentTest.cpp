@@ -1,5 +1,6 @@
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
+#include "advice/TagCatalogue.h"
 #include "look/AboutComponent.h"
 #include "options/OptionsComponent.h"
 #include "mainscreen/MainComponent.h"
@@ -40,6 +41,8 @@ struct ProgramFolder
     }
 
     void writeSettings (const juce::String& text) const { settings().replaceWithText (text); }
+    /** Advice of both languages, as a first start no longer shows them. */
+    void showAllLanguages() const { writeSettings ("Kindlebrook V1 - Init Data File\nLanguage=1;\nLanguageSet=-1;\nSets=;\nTags=-1;\n"); }
 };
 
 juce::StringArray numbered (const juce::String& prefix, int count)
@@ -110,14 +113,26 @@ TEST (MainComponentSettings, AFirstStartWritesTheStartValuesAsUtf16)
         ASSERT_GE (bytes.getSize(), 2u);
         EXPECT_EQ ((juce::uint8) bytes[0], 0xFF);
         EXPECT_EQ ((juce::uint8) bytes[1], 0xFE);
+        // The desktop speaks English (the tests run under LANG=C): English advice only.
         EXPECT_EQ (folder.settings().loadFileAsString(),
-                   "Kindlebrook V1 - Init Data File\r\nLanguage=1;\r\nLanguageSet=-1;\r\nSets=;\r\nTags=-1;\r\n"
+                   "Kindlebrook V1 - Init Data File\r\nLanguage=1;\r\nLanguageSet=1;\r\nSets=;\r\nTags=-1;\r\n"
                    "LastItem=-1;\r\nLookForFavorites=false;\r\nTimer=0;\r\n");
     }
 
     // Quitting records the advice shown.
     const auto saved = folder.settings().loadFileAsString();
     EXPECT_TRUE (saved.contains ("LastItem=0;") || saved.contains ("LastItem=1;") || saved.contains ("LastItem=2;")) << saved;
+
+    // A French desktop starts in French, with French advice.
+    folder.settings().deleteFile();
+    kbtest::setDesktopLanguage ("fr_CA.UTF-8");
+    auto french = makeMain (folder);
+    kbtest::setDesktopLanguage ("C");
+    EXPECT_EQ (french->getLanguage(), 0);
+    EXPECT_EQ (french->getLanguageSet(), 0);
+    TagCatalogue inFrench;
+    inFrench.rebuild (false);
+    EXPECT_EQ (french->getTagCatalogue().getTagName (2), inFrench.getTagName (2));
 }
 
 TEST (MainComponentSettings, ReadsValuesAsTheyStandAndFallsBackWhereTheyDoNot)
@@ -208,6 +223,7 @@ TEST (MainComponentAdvice, NewAdviceNeverRepeatsWithinACycle)
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, numbered ("alpha", 6));
     folder.addSet ("b.kbs", "Beta", 0, juce::Colours::blue, numbered ("beta", 5));
+    folder.showAllLanguages();
     auto main = makeMain (folder);
     ASSERT_EQ (main->getSetLibrary().getPoolSize(), 11);
 
@@ -352,6 +368,7 @@ TEST (MainComponentAdvice, TheStarFollowsAnAdviceOfASetWithoutANameAndAnImmediat
     ProgramFolder folder;
     folder.addSet ("a.kbs", "Alpha", 1, juce::Colours::red, { "named" });
     folder.data().getChildFile ("b.kbs").replaceWithText ("KindlebrookV1 - Set file\n\nColour=0,0,255;\n\nItem=nameless;\nFavorite=false;\n");
+    folder.showAllLanguages();
     auto main = makeMain (folder);
     main->showAdvice (0, false);
     ASSERT_EQ (main->getAdviceText(), "named");

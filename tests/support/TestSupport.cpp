@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <cstdlib>
+
 namespace kbtest
 {
 TempFolder::TempFolder()
@@ -86,5 +88,17 @@ bool coloursClose (juce::Colour a, juce::Colour b, int tolerance)
     auto near = [tolerance] (int x, int y) { return std::abs (x - y) <= tolerance; };
     return near (a.getRed(), b.getRed()) && near (a.getGreen(), b.getGreen())
         && near (a.getBlue(), b.getBlue()) && near (a.getAlpha(), b.getAlpha());
+}
+void setDesktopLanguage (const char* lang)
+{
+   #ifdef _WIN32
+    _putenv_s ("LC_ALL", "");
+    _putenv_s ("LC_MESSAGES", "");
+    _putenv_s ("LANG", lang);
+   #else
+    unsetenv ("LC_ALL");
+    unsetenv ("LC_MESSAGES");
+    setenv ("LANG", lang, 1);
+   #endif
 }
 } // namespace kbtest

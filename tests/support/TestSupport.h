@@ -45,6 +45,10 @@ juce::File saveForViewing (const juce::Image& image, const juce::String& name);
 juce::MouseEvent mouseEvent (juce::Component& component, juce::Point<float> position,
                              std::optional<juce::Point<float>> pressPosition = {}, int clicks = 1);
 
+/** Sets the desktop's language as the program reads it (LANG, with LC_ALL and LC_MESSAGES
+    unset); the tests run under "C", English, whatever the machine's. */
+void setDesktopLanguage (const char* lang);
+
 /** True when two colours differ by at most the tolerance in each of the four channels. */
 bool coloursClose (juce::Colour a, juce::Colour b, int tolerance = 2);
 } // namespace kbtest

@@ -1,0 +1,135 @@
+#include "PanelHost.h"
+
+#include "editor/EditionComponent.h"
+#include "look/AboutComponent.h"
+#include "options/OptionsComponent.h"
+
+PanelHost::PanelHost (juce::Component& screenToCover, juce::ActionListener& messageListener,
+                      TagCatalogue& tagCatalogue, SetLibrary& setLibrary, const HelpPages& pages)
+    : screen (screenToCover),
+      listener (messageListener),
+      catalogue (tagCatalogue),
+      library (setLibrary),
+      helpPages (pages)
+{
+}
+
+PanelHost::~PanelHost()
+{
+    for (auto* broadcaster : { (juce::ActionBroadcaster*) aboutPanel.get(), (juce::ActionBroadcaster*) optionsPanel.get(),
+                               (juce::ActionBroadcaster*) editionPanel.get() })
+        if (broadcaster != nullptr)
+            broadcaster->removeActionListener (&listener);
+}
+
+template <typename Panel>
+Panel& PanelHost::build (std::unique_ptr<Panel>& panel, std::function<Panel*()> make)
+{
+    if (panel == nullptr)
+    {
+        panel.reset (make());
+        // Added last, so it lies over everything the screen shows.
+        screen.addChildComponent (*panel);
+        panel->setBounds (area);
+        panel->addActionListener (&listener);
+    }
+
+    return *panel;
+}
+
+AboutComponent& PanelHost::about()
+{
+    return build<AboutComponent> (aboutPanel, [this]
+    {
+        auto* panel = new AboutComponent();
+        panel->setHelpPages (helpPages);
+        return panel;
+    });
+}
+
+OptionsComponent& PanelHost::options()
+{
+    return build<OptionsComponent> (optionsPanel, [this] { return new OptionsComponent (&catalogue, &library); });
+}
+
+EditionComponent& PanelHost::editor()
+{
+    return build<EditionComponent> (editionPanel, [this] { return new EditionComponent (&catalogue, &library); });
+}
+
+void PanelHost::show (juce::Component& panel)
+{
+    panel.setVisible (true);
+}
+
+bool PanelHost::isAnyShown() const
+{
+    for (auto* panel : { (juce::Component*) aboutPanel.get(), (juce::Component*) optionsPanel.get(), (juce::Component*) editionPanel.get() })
+        if (panel != nullptr && panel->isVisible())
+            return true;
+
+    return false;
+}
+
+bool PanelHost::isEditorShown() const
+{
+    return editionPanel != nullptr && editionPanel->isVisible();
+}
+
+void PanelHost::hide (juce::Component* panel)
+{
+    if (panel != nullptr)
+        panel->setVisible (false);
+}
+
+bool PanelHost::handleMessage (const juce::String& message)
+{
+    if (message == "AboutExit")
+    {
+        hide (aboutPanel.get());
+    }
+    else if (message == "OptionsOK" && optionsPanel != nullptr)
+    {
+        hide (optionsPanel.get());
+        if (onOptionsConfirmed)
+            onOptionsConfirmed (*optionsPanel);
+    }
+    else if (message == "OptionsCancel")
+    {
+        hide (optionsPanel.get());
+        if (onOptionsCancelled)
+            onOptionsCancelled();
+    }
+    else if (message == "EditionExit")
+    {
+        hide (editionPanel.get());
+        if (onEditorLeft)
+            onEditorLeft();
+    }
+    else
+    {
+        return false;
+    }
+
+    if (onClosed)
+        onClosed();
+    return true;
+}
+
+bool PanelHost::leaveShownPanel()
+{
+    if (aboutPanel != nullptr && aboutPanel->isVisible())
+        return handleMessage ("AboutExit");
+    if (optionsPanel != nullptr && optionsPanel->isVisible())
+        return handleMessage ("OptionsCancel");
+    return false;
+}
+
+void PanelHost::setBounds (juce::Rectangle<int> newArea)
+{
+    area = newArea;
+
+    for (auto* panel : { (juce::Component*) aboutPanel.get(), (juce::Component*) optionsPanel.get(), (juce::Component*) editionPanel.get() })
+        if (panel != nullptr)
+            panel->setBounds (area);
+}

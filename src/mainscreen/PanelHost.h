@@ -1,0 +1,71 @@
+#pragma once
+
+#include "advice/SetLibrary.h"
+#include "advice/TagCatalogue.h"
+#include "help/HelpPages.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+
+class AboutComponent;
+class OptionsComponent;
+class EditionComponent;
+
+/**
+    The three panels laid over the main screen. Each is built the first time it is asked for,
+    so that start-up pays for none of them; at most one is shown at a time. A panel never hides
+    itself: its action message comes here, through the screen, and the host hides it and tells
+    the screen what the user chose.
+*/
+class PanelHost
+{
+public:
+    /** The panels become children of `screen` and send their messages to `listener`. */
+    PanelHost (juce::Component& screen, juce::ActionListener& listener,
+               TagCatalogue& catalogue, SetLibrary& library, const HelpPages& helpPages);
+    ~PanelHost();
+
+    AboutComponent& about();
+    OptionsComponent& options();
+    EditionComponent& editor();
+
+    /** Shows one panel over the whole screen (built by the accessors above). */
+    void show (juce::Component& panel);
+    bool isAnyShown() const;
+    bool isEditorShown() const;
+
+    /** Hides the panel a message comes from and says what happened through the callbacks;
+        false for a message that is not a panel's. */
+    bool handleMessage (const juce::String& message);
+
+    /** Escape: the about panel closes, the options panel cancels. The set editor leaves through
+        its own command, which asks about unsaved changes first. */
+    bool leaveShownPanel();
+
+    void setBounds (juce::Rectangle<int> area);
+
+    std::function<void (OptionsComponent&)> onOptionsConfirmed;
+    std::function<void()> onOptionsCancelled;
+    std::function<void()> onEditorLeft;
+    /** After any panel has gone: the keys belong to the screen again. */
+    std::function<void()> onClosed;
+
+private:
+    template <typename Panel>
+    Panel& build (std::unique_ptr<Panel>& panel, std::function<Panel*()> make);
+    void hide (juce::Component* panel);
+
+    juce::Component& screen;
+    juce::ActionListener& listener;
+    TagCatalogue& catalogue;
+    SetLibrary& library;
+    HelpPages helpPages;
+    juce::Rectangle<int> area;
+
+    std::unique_ptr<AboutComponent> aboutPanel;
+    std::unique_ptr<OptionsComponent> optionsPanel;
+    std::unique_ptr<EditionComponent> editionPanel;
+
+    JUCE_DECLARE_NON_COPYABLE (PanelHost)
+};

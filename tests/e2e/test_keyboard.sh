@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Every main-screen command from the keyboard alone, right after the start: the menu, the panels
+# and how Escape leaves them, the options by Tab, the favourite.
+source "$(dirname "$0")/e2e.sh" "$@"
+
+# Ctrl+C as the user presses it; prints what reached the clipboard (nothing behind a panel).
+copy_by_key()
+{
+    # xclip stays to serve its empty text until something is copied: it must not hold our output.
+    printf '' | xclip -selection clipboard -i >/dev/null 2>&1
+    xdotool key ctrl+c
+    sleep 0.3
+    timeout 2 xclip -selection clipboard -o 2>/dev/null
+}
+
+settings_value() { file_text "$KB_SETTINGS" | sed -n "s/^$1=\(.*\);$/\1/p"; }
+
+start_program
+# The pointer rests away from the window, as a keyboard user's may: a menu under it would follow it.
+xdotool mousemove 0 0
+
+# F10 opens the menu at its button with the first entry ready; the seventh is the about panel.
+xdotool key F10
+check "F10 opens the menu" wait_for_popup
+for i in 1 2 3 4 5 6; do xdotool key Down; done
+xdotool key Return
+sleep 0.5
+check "the about panel covers the screen: nothing is copied behind it" test -z "$(copy_by_key)"
+xdotool key Escape
+sleep 0.3
+advice=$(copy_by_key)
+check "Escape closes the about panel" test -n "$advice"
+
+# The options by their key: Tab from the interface language to the set language, up to French
+# sets, then Tab over the set and tag boxes to OK.
+xdotool key ctrl+comma
+sleep 0.5
+xdotool key Tab Up Tab Tab Tab Return
+sleep 0.5
+check "Tab reaches the set language and OK in reading order (LanguageSet=$(settings_value LanguageSet))" \
+    test "$(settings_value LanguageSet)" = 0
+advice=$(copy_by_key)
+check "French advice follows ($advice)" grep -q "^Language=0;" <(file_text "$(set_file_of "$advice")")
+
+# Escape is the options panel's Cancel: the filter stays.
+xdotool key ctrl+comma
+sleep 0.5
+xdotool key Tab Up Escape
+sleep 0.3
+check "Escape cancels the options (LanguageSet=$(settings_value LanguageSet))" test "$(settings_value LanguageSet)" = 0
+check "the advice shown stays" test "$(copy_by_key)" = "$advice"
+
+# Ctrl+D marks the favourite in the advice's set file.
+xdotool key ctrl+d
+sleep 0.5
+is_favourite() { file_text "$(set_file_of "$1")" | grep -A1 -xF "Item=$1;" | grep -qx "Favorite=true;"; }
+check "Ctrl+D marks the advice as a favourite" is_favourite "$advice"
+
+check "the program closes when asked" kb_close_app
+finish
