@@ -3,6 +3,7 @@
 #include "advice/TagCatalogue.h"
 #include "look/AboutComponent.h"
 #include "options/OptionsComponent.h"
+#include "mainscreen/ColourFade.h"
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/ShuffleBag.h"
 #include "widgets/SpecialButton.h"
@@ -322,6 +323,28 @@ TEST (MainComponentAdvice, TheColourWaitsTwoSecondsThenFadesTheShortWayRound)
     EXPECT_TRUE (kbtest::coloursClose (image.getPixelAt (250, 50), to, 3));
 }
 
+TEST (ColourFade, EachTickFollowsTheShortWayAndEndsOnTheTarget)
+{
+    const auto from = juce::Colour::fromHSV (0.1f, 0.2f, 1.0f, 1.0f), to = juce::Colour::fromHSV (0.9f, 1.0f, 0.6f, 1.0f);
+    EXPECT_EQ (ColourFade::colourAt (from, to, 20), from);
+    const auto half = ColourFade::colourAt (from, to, 25);
+    EXPECT_NEAR (juce::jmin (half.getHue(), 1.0f - half.getHue()), 0.0f, 0.01f); // through red, not green
+    EXPECT_NEAR (half.getSaturation(), 0.6f, 0.02f);
+    EXPECT_NEAR (half.getBrightness(), 0.8f, 0.02f);
+    EXPECT_TRUE (kbtest::coloursClose (ColourFade::colourAt (from, to, 30), to));
+    EXPECT_TRUE (kbtest::coloursClose (ColourFade::colourAt (from, to, 99), to));
+
+    ColourFade fade;
+    fade.jumpTo (from);
+    EXPECT_TRUE (fade.startTowards (to));
+    EXPECT_FALSE (fade.startTowards (to)); // already on its way: the fade goes on
+    int ticks = 1;
+    while (fade.tick())
+        ++ticks;
+    EXPECT_EQ (ticks, 30);
+    EXPECT_EQ (fade.getColour(), ColourFade::colourAt (from, to, 30));
+}
+
 TEST (MainComponentAdvice, FavouriteMarksReachTheSetFile)
 {
     ProgramFolder folder;
@@ -547,6 +570,34 @@ TEST (MainComponentKeys, CtrlCSpaceAndReturnActOnlyWhileNoPanelIsShown)
     main->handleMenuResult (9); // about panel
     EXPECT_FALSE (main->keyPressed (space) || main->keyPressed (ctrlC));
     EXPECT_EQ (seen.count (main->getCurrentIndex()), 1u);
+
+    // Escape leaves it; the favourite, the menu and the options then have their keys again.
+    const juce::KeyPress escape (juce::KeyPress::escapeKey), ctrlD ('d', juce::ModifierKeys::ctrlModifier, 0);
+    auto isActive = [&] (juce::CommandID id)
+    {
+        juce::ApplicationCommandInfo info (id);
+        return main->getCommandManager().getTargetForCommand (id, info) != nullptr
+            && (info.flags & juce::ApplicationCommandInfo::isDisabled) == 0;
+    };
+    EXPECT_FALSE (isActive (MainCommands::openMenu) || isActive (MainCommands::favourite));
+    EXPECT_TRUE (main->keyPressed (escape));
+    EXPECT_FALSE (main->isAnyPanelShown());
+    EXPECT_FALSE (main->keyPressed (escape));
+    EXPECT_TRUE (isActive (MainCommands::openMenu) && isActive (MainCommands::options));
+    EXPECT_TRUE (main->keyPressed (ctrlD) && main->getFavouriteButton().getOnState() == 1);
+
+    // The options' Escape is their Cancel: a filter tried in the panel is dropped.
+    EXPECT_TRUE (main->keyPressed (juce::KeyPress (',', juce::ModifierKeys::ctrlModifier, 0)));
+    main->getOptionsPanel()->setLanguageSet (0);
+    EXPECT_TRUE (main->keyPressed (escape));
+    EXPECT_EQ (main->getLanguageSet(), 1);
+
+    // The menu shows each item's key, as the command table has it.
+    juce::StringArray shortcuts;
+    const auto menu = main->buildMenu();
+    for (juce::PopupMenu::MenuItemIterator item (menu); item.next();)
+        shortcuts.add (item.getItem().shortcutKeyDescription);
+    EXPECT_EQ (shortcuts.joinIntoString ("|"), "ctrl + ,|||ctrl + E|||F1|ctrl + C|"); // separators between
 }
 
 //==============================================================================
