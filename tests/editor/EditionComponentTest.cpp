@@ -20,38 +20,57 @@ namespace
 {
 juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
 
-/** Answers the editor's questions from scripts and keeps what it was asked. */
+/** Answers the editor's questions from scripts and keeps what it was asked. Held, a question
+    stays up until the test answers it, as a user takes their time. */
 struct ScriptedDialogs : public EditionDialogs
 {
-    int askYesNoCancel (const juce::String&, const juce::String& message, const juce::String&,
-                        const juce::String&, const juce::String&) override
+    void askYesNoCancel (const juce::String&, const juce::String& message, const juce::String&,
+                         const juce::String&, const juce::String&, std::function<void (int)> answer) override
     {
         asked.add (message);
-        return take (saveAnswers, 0);
+        reply ([this, answer] { answer (take (saveAnswers, 0)); });
     }
 
-    bool askOkCancel (const juce::String&, const juce::String& message, const juce::String& first, const juce::String&) override
+    void askOkCancel (const juce::String&, const juce::String& message, const juce::String& first, const juce::String&,
+                      std::function<void (bool)> answer) override
     {
         asked.add (message);
         firstButtons.add (first);
-        return take (okAnswers, false);
+        reply ([this, answer] { answer (take (okAnswers, false)); });
     }
 
-    juce::File chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&) override
+    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&,
+                           std::function<void (const juce::File&)> answer) override
     {
         ++opens;
         lastStart = start;
-        return fileToOpen;
+        reply ([this, answer] { answer (fileToOpen); });
     }
 
-    juce::File chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&) override
+    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&,
+                           std::function<void (const juce::File&)> answer) override
     {
         ++saves;
         lastStart = start;
-        return fileToSave;
+        reply ([this, answer] { answer (fileToSave); });
     }
 
-    void showProblem (const juce::String&, const juce::String& message) override { problems.add (message); }
+    void showProblem (const juce::String&, const juce::String& message, std::function<void()> dismissed) override
+    {
+        problems.add (message);
+        reply (dismissed);
+    }
+
+    void reply (std::function<void()> answer)
+    {
+        if (hold)
+            held = answer;
+        else
+            answer();
+    }
+
+    /** Answers the question held up, with the scripted answer of this moment. */
+    void answerHeld() { std::exchange (held, nullptr)(); }
 
     template <typename T>
     static T take (std::deque<T>& answers, T fallback)
@@ -68,6 +87,8 @@ struct ScriptedDialogs : public EditionDialogs
     juce::File fileToOpen, fileToSave, lastStart;
     int opens = 0, saves = 0;
     juce::StringArray asked, firstButtons, problems;
+    bool hold = false;
+    std::function<void()> held;
 };
 
 struct Messages : public juce::ActionListener
@@ -88,6 +109,7 @@ struct EditionComponentTest : public ::testing::Test
         dialogs = owned.get();
         panel.setDialogs (std::move (owned));
         panel.setSize (500, 350);
+        panel.setVisible (true);
         panel.addActionListener (&messages);
         panel.closeSet();
         panel.setLanguage (1);
@@ -485,11 +507,10 @@ TEST_F (EditionComponentTest, PagesAndTheirButtons)
     EXPECT_EQ (tags.getSelectedTags(), "0,310,");
     EXPECT_EQ (child<juce::Label> ("tagsAdviceLabel").getText(), "B");
 
-    // A page button while another page is open switches straight to its own page.
+    // Another page's button is hidden here, and so is its command.
     click ("colourButton");
-    EXPECT_EQ (panel.getCurrentPage(), 2);
-    EXPECT_EQ (button ("tagsButton").getHighlightMode(), 0);
-    click ("colourButton");
+    EXPECT_EQ (panel.getCurrentPage(), 3);
+    click ("tagsButton");
 
     panel.setLanguage (1);
     click ("languageButton");
