@@ -72,9 +72,15 @@ EditionComponent::EditionComponent (TagCatalogue* catalogue, SetLibrary* library
     commandManager->registerAllCommandsForTarget (this);
 
     prompts->onSaved = [this] { updateButtonStates(); updateWindowTitle(); };
-    // While a question is up, even a dialog that leaves the window live (zenity, kdialog)
-    // lets no click reach a child: no edit can slip in under it.
-    prompts->onBusyChanged = [this] { setInterceptsMouseClicks (true, ! prompts->isBusy()); };
+    // While a question is up the window takes no input, even under a dialog that leaves it
+    // live (zenity, kdialog): no edit can slip in under it.
+    prompts->onBusyChanged = [this]
+    {
+        if (prompts->isBusy())
+            inputBlocker.enterModalState (false);
+        else
+            inputBlocker.exitModalState (0);
+    };
 
     onCloseAgreed = [this]
     {

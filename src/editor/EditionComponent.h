@@ -86,6 +86,8 @@ private:
         juce::Component& panel;
     };
 
+    // Modal, never shown, while one of the questions is up.
+    juce::Component inputBlocker;
     std::unique_ptr<EditionPrompts> prompts;
     std::unique_ptr<juce::ApplicationCommandManager> ownCommandManager;
     juce::ApplicationCommandManager* commandManager = nullptr;
