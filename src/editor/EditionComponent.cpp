@@ -98,7 +98,12 @@ EditionComponent::EditionComponent (TagCatalogue* catalogue, SetLibrary* library
     };
 }
 
-EditionComponent::~EditionComponent() = default;
+EditionComponent::~EditionComponent()
+{
+    // The children call back into this part of the panel (as listeners, or the focus keeper
+    // when an edit ends): they go while it is still whole.
+    deleteAllChildren();
+}
 
 void EditionComponent::setDialogs (std::unique_ptr<EditionDialogs> newDialogs)
 {

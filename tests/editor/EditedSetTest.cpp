@@ -139,15 +139,3 @@ TEST_F (EditedSetTest, EditsThatChangeNothingLeaveTheSetUpToDate)
     EXPECT_TRUE (edited.setItemTags (0, "2,205,301,"));
     EXPECT_FALSE (edited.isUpToDate());
 }
-
-TEST_F (EditedSetTest, ItemCommandsGiveThePositionToShow)
-{
-    edited.createNew (1);
-    ASSERT_EQ (edited.get()->getNumItems(), 1);
-    EXPECT_EQ (edited.addAdvice(), 1);
-    EXPECT_EQ (edited.duplicateAdvice (0), 2);
-    EXPECT_EQ (edited.deleteAdvice (0), 0);
-    EXPECT_EQ (edited.deleteAdvice (1), 0);
-    EXPECT_EQ (edited.deleteAdvice (0), -1);
-    EXPECT_EQ (edited.get()->getNumItems(), 0);
-}
