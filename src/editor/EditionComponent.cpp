@@ -1,200 +1,125 @@
 #include "EditionComponent.h"
 
-#include "JuceEditionDialogs.h"
+#include "EditionPrompts.h"
+#include "EditorCommandIDs.h"
 #include "SpecialColourSelector.h"
 #include "SpecialTagManager.h"
 #include "advice/AdviceSet.h"
-#include "advice/SetFileLock.h"
-#include "advice/SetLibrary.h"
+#include "look/CustomLookAndFeel.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace
 {
-const juce::Colour fileButtonColour { 0xFF483D8B };
-const juce::Colour itemButtonColour { 0xFF228B22 };
-const juce::Colour backButtonColour { 0xFFFFA500 };
-const juce::Colour newSetColour { 0xFFFFA500 };
+namespace ids = EditorCommandIDs;
 
-juce::Colour getSetButtonColour()
-{
-    return juce::Colours::firebrick.brighter (0.15f).withHue (0.1f);
-}
+// Their order is the order in which a key is looked up.
+const juce::CommandID allCommands[] = { ids::saveSet, ids::openSet, ids::newSet, ids::closeSet, ids::addAdvice,
+                                        ids::previousAdvice, ids::nextAdvice, ids::saveSetAs, ids::duplicateAdvice,
+                                        ids::deleteAdvice, ids::descriptionPage, ids::colourPage, ids::tagsPage,
+                                        ids::switchLanguage, ids::back };
 
-juce::String fromUtf8 (const char* text)
+juce::Array<juce::KeyPress> getDefaultKeys (juce::CommandID id)
 {
-    return juce::String (juce::CharPointer_UTF8 (text));
-}
+    const auto ctrl = juce::ModifierKeys::ctrlModifier;
+    const auto ctrlShift = ctrl | juce::ModifierKeys::shiftModifier;
 
-struct ButtonSetUp
-{
-    SpecialButton*& member;
-    const char* id;
-    const char* type;
-    int captionPosition;
-    bool small;
-    bool captionAlwaysShown;
-    juce::Colour colour;
-};
-
-struct LabelSetUp
-{
-    juce::Colour colour;
-    juce::Justification justification;
-    juce::Font font;
-};
-
-void setUpLabel (juce::Label& label, const char* id, const LabelSetUp& setUp)
-{
-    label.setComponentID (id);
-    label.setColour (juce::Label::textColourId, setUp.colour);
-    label.setJustificationType (setUp.justification);
-    label.setFont (setUp.font);
-}
-
-juce::Font verdana (float height, int style = juce::Font::plain)
-{
-    return juce::Font ("Verdana", height, style);
+    switch (id)
+    {
+        case ids::saveSet:        return { juce::KeyPress ('s', ctrl, 0) };
+        case ids::openSet:        return { juce::KeyPress ('o', ctrl, 0) };
+        case ids::newSet:         return { juce::KeyPress ('n', ctrl, 0) };
+        case ids::closeSet:       return { juce::KeyPress ('w', ctrl, 0) };
+        // Ctrl++ as it is typed: "+" takes Shift on most layouts, and the keypad has a plus key of its own.
+        case ids::addAdvice:      return { juce::KeyPress ('+', ctrl, 0), juce::KeyPress ('+', ctrlShift, 0),
+                                           juce::KeyPress ('=', ctrlShift, 0), juce::KeyPress (juce::KeyPress::numberPadAdd, ctrl, 0) };
+        case ids::previousAdvice: return { juce::KeyPress (juce::KeyPress::pageUpKey), juce::KeyPress (juce::KeyPress::upKey) };
+        case ids::nextAdvice:     return { juce::KeyPress (juce::KeyPress::pageDownKey), juce::KeyPress (juce::KeyPress::downKey) };
+        case ids::back:           return { juce::KeyPress (juce::KeyPress::escapeKey) };
+        default:                  return {};
+    }
 }
 } // namespace
 
 //==============================================================================
-EditionComponent::EditionComponent (TagCatalogue* tagCatalogue, SetLibrary* library)
-    : catalogue (tagCatalogue),
-      setLibrary (library),
-      dialogs (std::make_unique<JuceEditionDialogs>())
+EditionComponent::EditionComponent (TagCatalogue* catalogue, SetLibrary* library)
+    : EditionView (catalogue, library),
+      prompts (std::make_unique<EditionPrompts> (editedSet)),
+      ownCommandManager (std::make_unique<juce::ApplicationCommandManager>()),
+      commandManager (ownCommandManager.get())
 {
-    const auto setColour = getSetButtonColour();
+    // One listener for every child; the keys come up to the panel from whichever child has the focus.
+    for (auto* child : getChildren())
+        if (auto* button = dynamic_cast<juce::Button*> (child))
+            button->addListener (this);
 
-    const ButtonSetUp buttons[] = {
-        { newSetButton, "newSetButton", nullptr, 2, true, false, fileButtonColour },
-        { openSetButton, "openSetButton", nullptr, 2, true, false, fileButtonColour },
-        { saveButton, "saveButton", nullptr, 2, true, false, fileButtonColour },
-        { saveAsButton, "saveAsButton", nullptr, 2, true, false, fileButtonColour },
-        { closeSetButton, "closeSetButton", nullptr, 2, true, false, fileButtonColour },
-        { languageButton, "languageButton", nullptr, 1, true, true, setColour },
-        { colourButton, "colourButton", nullptr, 4, true, false, setColour },
-        { descriptionButton, "descriptionButton", nullptr, 3, true, false, setColour },
-        { tagsButton, "tagsButton", nullptr, 2, true, false, setColour },
-        { addAdviceButton, "addAdviceButton", "New", 1, false, false, itemButtonColour },
-        { duplicateAdviceButton, "duplicateAdviceButton", "Duplicate", 1, false, false, itemButtonColour },
-        { deleteAdviceButton, "deleteAdviceButton", "Delete", 1, false, false, itemButtonColour },
-        { backButton, "backButton", "Back", 0, false, false, backButtonColour },
-    };
-
-    for (auto& setUp : buttons)
+    for (auto* label : { nameLabel, adviceLabel, authorLabel, setDescriptionLabel })
     {
-        auto* button = new SpecialButton();
-        setUp.member = button;
-        button->setComponentID (setUp.id);
-
-        if (setUp.type != nullptr)
-            button->setType (setUp.type);
-
-        button->setCaptionPosition (setUp.captionPosition);
-
-        if (setUp.small)
-            button->setSmall();
-
-        // Every button is a disc but the way back, which is a ring like the main screen's.
-        if (button != backButton)
-            button->setFilled();
-
-        if (setUp.captionAlwaysShown)
-            button->setCaptionAlwaysShown (true);
-
-        button->setButtonColour (setUp.colour);
-        addAndMakeVisible (button);
-        button->addListener (this);
-        button->addKeyListener (this);
-    }
-
-    nameLabel = new SpecialLabel();
-    setUpLabel (*nameLabel, "nameLabel", { juce::Colours::yellow, juce::Justification::centredTop, verdana (16.0f, juce::Font::bold) });
-    adviceLabel = new SpecialLabel();
-    setUpLabel (*adviceLabel, "adviceLabel", { juce::Colours::white, juce::Justification::centred, verdana (16.0f) });
-    adviceLabel->setMinimumHorizontalScale (1.0f);
-    authorLabel = new SpecialLabel();
-    setUpLabel (*authorLabel, "authorLabel", { juce::Colours::lightgrey, juce::Justification::centredRight, verdana (13.0f, juce::Font::italic) });
-
-    for (auto* label : { nameLabel, adviceLabel, authorLabel })
-    {
-        label->setEditable (true, false);
-        addAndMakeVisible (label);
         label->addChangeListener (this);
         label->addListener (&focusKeeper);
     }
 
-    adviceLabel->addActionListener (this);
-
-    wheel = new SpecialWheel();
-    wheel->setComponentID ("wheel");
-    addAndMakeVisible (wheel);
     wheel->addChangeListener (this);
-    wheel->addKeyListener (this);
-
-    descriptionHeading = new juce::Label (juce::String(), "Description");
-    setUpLabel (*descriptionHeading, "descriptionHeading", { juce::Colours::lightgrey, juce::Justification::centredTop, verdana (16.0f) });
-    addAndMakeVisible (descriptionHeading);
-
-    setDescriptionLabel = new SpecialLabel();
-    setUpLabel (*setDescriptionLabel, "setDescriptionLabel", { juce::Colours::white, juce::Justification::topLeft, verdana (14.0f) });
-    setDescriptionLabel->setFramed();
-    setDescriptionLabel->setEditable (true, false);
-    addAndMakeVisible (setDescriptionLabel);
-    setDescriptionLabel->addChangeListener (this);
-    setDescriptionLabel->addKeyListener (this);
-    setDescriptionLabel->addListener (&focusKeeper);
-
-    colourHeading = new juce::Label();
-    setUpLabel (*colourHeading, "colourHeading", { juce::Colours::lightgrey, juce::Justification::centredTop, verdana (16.0f) });
-    addAndMakeVisible (colourHeading);
-
-    colourSelector = new SpecialColourSelector();
-    colourSelector->setComponentID ("colourSelector");
-    addAndMakeVisible (colourSelector);
     colourSelector->addChangeListener (this);
-
-    tagManager = new SpecialTagManager (catalogue);
-    tagManager->setComponentID ("tagManager");
-    addAndMakeVisible (tagManager);
     tagManager->addChangeListener (this);
+    adviceLabel->addActionListener (this);
     tagManager->addActionListener (this);
-    tagManager->addKeyListener (this);
-
-    tagsAdviceLabel = new juce::Label();
-    setUpLabel (*tagsAdviceLabel, "tagsAdviceLabel", { juce::Colours::white, juce::Justification::centred, verdana (12.0f) });
-    addAndMakeVisible (tagsAdviceLabel);
-
-    addKeyListener (this);
     setWantsKeyboardFocus (true);
+    commandManager->registerAllCommandsForTarget (this);
 
-    setLanguage (english);
-    updateWindowTitle();
-    showPage (0);
-    updateButtonStates();
+    prompts->onSaved = [this] { updateButtonStates(); updateWindowTitle(); };
+    // While a question is up the window takes no input, even under a dialog that leaves it
+    // live (zenity, kdialog): no edit can slip in under it.
+    prompts->onBusyChanged = [this]
+    {
+        if (prompts->isBusy())
+            inputBlocker.enterModalState (false);
+        else
+            inputBlocker.exitModalState (0);
+    };
+
+    onCloseAgreed = [this]
+    {
+        juce::MessageManager::callAsync ([safeThis = juce::Component::SafePointer<EditionComponent> (this)]
+        {
+            if (safeThis == nullptr)
+                return;
+
+            // Through the window's own close, which asks the panel again and now hears yes.
+            if (auto* window = dynamic_cast<juce::DocumentWindow*> (safeThis->getTopLevelComponent()))
+                window->closeButtonPressed();
+            else if (auto* application = juce::JUCEApplicationBase::getInstance())
+                application->systemRequestedQuit();
+        });
+    };
 }
 
 EditionComponent::~EditionComponent()
 {
-    removeKeyListener (this);
-    currentSet.reset();
-    backgroundImage.reset();
+    // The children call back into this part of the panel (as listeners, or the focus keeper
+    // when an edit ends): they go while it is still whole.
     deleteAllChildren();
 }
 
 void EditionComponent::setDialogs (std::unique_ptr<EditionDialogs> newDialogs)
 {
-    if (newDialogs != nullptr)
-        dialogs = std::move (newDialogs);
+    prompts->setDialogs (std::move (newDialogs));
 }
 
-juce::String EditionComponent::choose (const char* french, const char* englishText) const
+bool EditionComponent::isPromptUp() const
 {
-    return fromUtf8 (english == 0 ? french : englishText);
+    return prompts->isBusy();
+}
+
+void EditionComponent::useCommandManager (juce::ApplicationCommandManager& manager)
+{
+    manager.registerAllCommandsForTarget (this);
+    commandManager = &manager;
+    ownCommandManager.reset();
 }
 
 void EditionComponent::FocusKeeper::editorHidden (juce::Label*, juce::TextEditor&)
@@ -206,40 +131,15 @@ void EditionComponent::FocusKeeper::editorHidden (juce::Label*, juce::TextEditor
 //==============================================================================
 void EditionComponent::setLanguage (int newLanguage)
 {
-    english = newLanguage;
-    tagManager->setLanguage (english);
-
-    newSetButton->setCaption (choose ("Nouveau set", "New set"));
-    openSetButton->setCaption (choose ("Ouvrir un set...", "Open a set..."));
-    saveButton->setCaption (choose ("Enregistrer", "Save"));
-    saveAsButton->setCaption (choose ("Enregistrer sous...", "Save as..."));
-    closeSetButton->setCaption (choose ("Fermer", "Close"));
-    addAdviceButton->setCaption (choose ("Ajouter un conseil", "Add a new advice"));
-    duplicateAdviceButton->setCaption (choose ("Dupliquer le conseil en cours", "Duplicate the current advice"));
-    deleteAdviceButton->setCaption (choose ("Supprimer le conseil en cours", "Delete the current advice"));
-    languageButton->setCaptions (choose ("Français", "French"), choose ("Anglais", "English"));
-
-    const auto back = choose ("Retour...", "Back...");
-    descriptionButton->setCaption (descriptionButton->getHighlightMode() == 2 ? back : choose ("Description", "Description"));
-    tagsButton->setCaption (tagsButton->getHighlightMode() == 2 ? back : choose ("Tags", "Tags"));
-    colourButton->setCaption (colourButton->getHighlightMode() == 2 ? back : choose ("Couleur", "Colour"));
-
-    colourHeading->setText (choose ("Choisissez la couleur du set :", "Choose the set colour :"), juce::dontSendNotification);
-
-    for (auto* child : getChildren())
-        child->repaint();
+    EditionView::setLanguage (newLanguage);
+    prompts->setLanguage (newLanguage);
 }
 
 void EditionComponent::closeSet()
 {
-    // Every caller has already let go of the set; this only makes sure none is kept.
-    currentSet.reset();
-    setOpen = false;
-    upToDate = false;
+    editedSet.close();
     updateWindowTitle();
-
     closeOpenPages();
-
     wheel->setPosition (-1);
     showPage (0);
     updateButtonStates();
@@ -247,570 +147,198 @@ void EditionComponent::closeSet()
 
 bool EditionComponent::canClose()
 {
+    // The close button pressed again while the editor asks: the first question stands.
+    if (prompts->isBusy())
+        return false;
+
     // Text still being typed counts as a change the user means to keep.
-    commitOpenEdit();
-    return passSaveGuard();
+    applyPendingEdits();
+
+    if (! closeAgreed)
+    {
+        askingToClose = true;
+        prompts->guard ([this]
+        {
+            closeAgreed = true;
+            updateButtonStates();
+            updateWindowTitle();
+
+            if (! askingToClose && onCloseAgreed != nullptr)
+                onCloseAgreed();
+        });
+        askingToClose = false;
+    }
+
+    return std::exchange (closeAgreed, false);
 }
 
 juce::File EditionComponent::keepRecoveryCopy()
 {
-    commitOpenEdit();
-
-    if (! setOpen || upToDate || currentSet == nullptr)
-        return {};
-
-    const auto file = currentSet->getFile();
-    juce::File copy;
-
-    if (file.getFullPathName().isEmpty())
-    {
-        const auto folder = getDataFolder();
-        folder.createDirectory();
-        copy = folder.getNonexistentChildFile (choose ("Set non enregistré", "Unsaved set"), ".kbs", false);
-    }
-    else
-    {
-        copy = file.getSiblingFile (file.getFileNameWithoutExtension() + choose (" (non enregistré)", " (unsaved)") + ".kbs")
-                   .getNonexistentSibling (false);
-    }
-
-    currentSet->setFile (copy);
-    const auto written = currentSet->writeToFile();
-    currentSet->setFile (file);
-    return written ? copy : juce::File();
+    applyPendingEdits();
+    return editedSet.keepRecoveryCopy (english);
 }
 
-void EditionComponent::commitOpenEdit()
+void EditionComponent::applyPendingEdits()
 {
+    // An edit ended by Return reaches the set through a change message: a command that comes
+    // right behind it, before that message, must see it all the same.
     for (auto* label : { nameLabel, adviceLabel, authorLabel, setDescriptionLabel })
+    {
         label->commitEdit();
+        label->dispatchPendingMessages();
+    }
+
+    colourSelector->dispatchPendingMessages();
+    tagManager->dispatchPendingMessages();
+    wheel->dispatchPendingMessages();
+}
+
+void EditionComponent::visibilityChanged()
+{
+    // The editor's grey square buttons in alert boxes are for its own questions only.
+    if (auto* look = dynamic_cast<CustomLookAndFeel*> (&juce::LookAndFeel::getDefaultLookAndFeel()))
+        look->setEditorButtonStyle (isVisible());
 }
 
 //==============================================================================
-void EditionComponent::showPage (int page)
+juce::ApplicationCommandTarget* EditionComponent::getNextCommandTarget()
 {
-    for (auto* child : { (juce::Component*) backButton, (juce::Component*) newSetButton, (juce::Component*) openSetButton })
-        child->setVisible (true);
-
-    if (! setOpen || currentSet == nullptr)
-    {
-        currentPage = 0;
-
-        for (auto* child : getChildren())
-            if (child != backButton && child != newSetButton && child != openSetButton)
-                child->setVisible (false);
-
-        repaint();
-        return;
-    }
-
-    for (auto* child : { saveButton, saveAsButton, closeSetButton })
-        child->setVisible (true);
-
-    if (page < 0 || page > 3)
-    {
-        repaint();
-        return;
-    }
-
-    currentPage = page;
-    const auto n = currentSet->getNumItems();
-    const auto onPage = [page] (std::initializer_list<int> pages) { return std::find (pages.begin(), pages.end(), page) != pages.end(); };
-
-    addAdviceButton->setVisible (page == 0);
-    duplicateAdviceButton->setVisible (page == 0 && n >= 1);
-    deleteAdviceButton->setVisible (page == 0 && n >= 2);
-    wheel->setVisible (onPage ({ 0, 3 }));
-
-    for (auto* label : { nameLabel, adviceLabel, authorLabel })
-        label->setVisible (page == 0);
-
-    descriptionHeading->setVisible (page == 1);
-    setDescriptionLabel->setVisible (page == 1);
-    colourHeading->setVisible (page == 2);
-    colourSelector->setVisible (page == 2);
-    tagManager->setVisible (page == 3);
-    tagsAdviceLabel->setVisible (page == 3);
-    languageButton->setVisible (page == 0);
-    descriptionButton->setVisible (onPage ({ 0, 1 }));
-    colourButton->setVisible (onPage ({ 0, 2 }));
-    tagsButton->setVisible ((page == 0 && n >= 1) || page == 3);
-
-    repaint();
+    return findFirstTargetParentComponent();
 }
 
-int EditionComponent::getValidPosition() const
+void EditionComponent::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
-    const auto p = wheel->getPosition();
-    return currentSet != nullptr && juce::isPositiveAndBelow (p, currentSet->getNumItems()) ? p : -1;
+    commands.addArray (allCommands, (int) std::size (allCommands));
 }
 
-void EditionComponent::refreshDisplay()
+SpecialButton* EditionComponent::getButtonFor (juce::CommandID id) const
 {
-    if (currentSet == nullptr)
-        return;
-
-    nameLabel->setText (currentSet->getName(), juce::dontSendNotification);
-
-    // A position that names no item shows the no-advice message, locked, so that nothing
-    // typed there can be meant for an item that does not exist.
-    const auto p = getValidPosition();
-
-    if (p == -1)
+    switch (id)
     {
-        adviceLabel->hideEditor (true);
-        adviceLabel->setText (choose ("Aucun conseil n'a été trouvé.", "No advice has been found"), juce::dontSendNotification);
-        adviceLabel->setEnabled (false);
-        adviceLabel->setEditable (false, false);
-        tagsAdviceLabel->setText ({}, juce::dontSendNotification);
-    }
-    else
-    {
-        const auto text = currentSet->getItemText (p);
-        adviceLabel->setText (text, juce::dontSendNotification);
-        adviceLabel->setEnabled (true);
-        adviceLabel->setEditable (true, false);
-        tagsAdviceLabel->setText (text, juce::dontSendNotification);
-
-        if (tagManager->isVisible())
-            tagManager->setSelectedTags (currentSet->getItemTagsString (p));
-    }
-
-    authorLabel->setText (currentSet->getAuthor(), juce::dontSendNotification);
-    backButton->setButtonColour (backButtonColour);
-    languageButton->setOnState (currentSet->getLanguage() == 0 ? 0 : 1);
-    repaint();
-}
-
-void EditionComponent::updateButtonStates()
-{
-    if (currentSet != nullptr)
-    {
-        addAdviceButton->setHighlightMode (currentSet->getNumItems() == 0 ? 1 : 0);
-
-        if (currentPage != 1)
-            descriptionButton->setHighlightMode (currentSet->getDescription().isEmpty() ? 1 : 0);
-
-        if (currentPage != 3)
-        {
-            const auto p = getValidPosition();
-            tagsButton->setHighlightMode (p > -1 && currentSet->getItemNumTags (p) <= 1 ? 1 : 0);
-        }
-    }
-
-    saveButton->setHighlightMode (upToDate ? 0 : 1);
-}
-
-void EditionComponent::updateWindowTitle()
-{
-    juce::String title ("Kindlebrook");
-
-    if (setOpen && currentSet != nullptr)
-    {
-        const auto& file = currentSet->getFile();
-
-        if (file.getFullPathName().isEmpty())
-            title << "*";
-        else
-            title << " - " << file.getFileName() << (upToDate ? "" : "*");
-    }
-
-    windowTitle = title;
-
-    // Through the window itself where there is one, so that it keeps the title as its name.
-    if (auto* window = dynamic_cast<juce::TopLevelWindow*> (getTopLevelComponent()))
-        window->setName (title);
-    else if (auto* peer = getPeer())
-        peer->setTitle (title);
-}
-
-//==============================================================================
-void EditionComponent::resized()
-{
-    const auto w = getWidth();
-    const auto h = getHeight();
-
-    backButton->setBounds (w - 55, h - 55, 42, 52);
-    newSetButton->setBounds (w / 2 - 95, 10, 212, 50);
-    openSetButton->setBounds (w / 2 - 55, 10, 212, 50);
-    saveButton->setBounds (w / 2 - 15, 10, 212, 50);
-    saveAsButton->setBounds (w / 2 + 25, 10, 212, 50);
-    closeSetButton->setBounds (w / 2 + 65, 10, 212, 50);
-    tagsButton->setBounds (45, 269, 112, 47);
-    descriptionButton->setBounds (5, 125, 60, 47);
-    colourButton->setBounds (5, 173, 60, 47);
-    languageButton->setBounds (45, 37, 112, 47);
-    addAdviceButton->setBounds (w / 2 - 75, h - 65, 212, 57);
-    duplicateAdviceButton->setBounds (w / 2 - 25, h - 65, 212, 57);
-    deleteAdviceButton->setBounds (w / 2 + 25, h - 65, 212, 57);
-    wheel->setBounds (w - 70, 145, 70, 70);
-    nameLabel->setBounds (110, 95, w - 220, 24);
-    adviceLabel->setBounds (100, 120, w - 200, 96);
-    authorLabel->setBounds (110, h - 125, w - 220, 24);
-    descriptionHeading->setBounds (110, 90, w - 220, 24);
-    setDescriptionLabel->setBounds (100, 120, w - 200, 96);
-    colourHeading->setBounds (110, 90, w - 220, 24);
-    colourSelector->setBounds (100, 130, w - 200, 90);
-    tagManager->setBounds (80, 80, w - 160, h - 170);
-    tagsAdviceLabel->setBounds (120, h - 70, w - 240, 60);
-
-    if (backgroundImage == nullptr && w > 0 && h > 0)
-    {
-        // Made once: the panel keeps the size of its first layout.
-        backgroundImage = std::make_unique<juce::Image> (juce::Image::RGB, w, h, true);
-        juce::Graphics g (*backgroundImage);
-        g.fillAll (juce::Colours::black);
-        g.setColour (juce::Colours::black.brighter (0.05f));
-
-        for (int i = -h; i < w / 10; ++i)
-        {
-            g.drawLine ((float) (10 * i), 0.0f, (float) (10 * i + h), (float) h);
-            g.drawLine ((float) (10 * i), (float) h, (float) (10 * i + h), 0.0f);
-        }
+        case ids::newSet:          return newSetButton;
+        case ids::openSet:         return openSetButton;
+        case ids::saveSet:         return saveButton;
+        case ids::saveSetAs:       return saveAsButton;
+        case ids::closeSet:        return closeSetButton;
+        case ids::addAdvice:       return addAdviceButton;
+        case ids::duplicateAdvice: return duplicateAdviceButton;
+        case ids::deleteAdvice:    return deleteAdviceButton;
+        case ids::descriptionPage: return descriptionButton;
+        case ids::colourPage:      return colourButton;
+        case ids::tagsPage:        return tagsButton;
+        case ids::switchLanguage:  return languageButton;
+        case ids::back:            return backButton;
+        default:                   return nullptr;
     }
 }
 
-void EditionComponent::paint (juce::Graphics& g)
+bool EditionComponent::mayAct() const
 {
-    if (backgroundImage != nullptr)
-        g.drawImageAt (*backgroundImage, 0, 0);
-
-    if (setOpen && currentSet != nullptr)
-    {
-        g.setColour (currentSet->getColour());
-        g.drawRoundedRectangle (80.0f, 75.0f, (float) getWidth() - 160.0f, (float) getHeight() - 160.0f, 50.0f, 16.0f);
-    }
-}
-
-//==============================================================================
-int EditionComponent::askToSaveChanges()
-{
-    if (upToDate || ! setOpen)
-    {
-        saveAnswer = 2;
-        return saveAnswer;
-    }
-
-    saveAnswer = dialogs->askYesNoCancel ("Kindlebrook",
-                                          choose ("Le set a été modifié. Voulez-vous enregistrer vos modifications ?",
-                                                  "The set has been modified. Would you like to save it now ?"),
-                                          choose ("Oui", "Yes"), choose ("Ignorer", "Ignore"), choose ("Annuler", "Cancel"));
-
-    if (saveAnswer != 1 && saveAnswer != 2)
-        saveAnswer = 0;
-
-    return saveAnswer;
-}
-
-bool EditionComponent::passSaveGuard()
-{
-    if (askToSaveChanges() == 0)
-        return false;
-
-    if (saveAnswer == 1)
-    {
-        buttonClicked (saveButton);
-
-        // Cancelled, or the write failed: the set must not be dropped.
-        if (saveAnswer == 0)
+    // Visible all the way up, without asking for a window: the panel also works on its own.
+    for (auto* c = static_cast<const juce::Component*> (this); c != nullptr; c = c->getParentComponent())
+        if (! c->isVisible())
             return false;
+
+    return ! prompts->isBusy();
+}
+
+void EditionComponent::getCommandInfo (juce::CommandID id, juce::ApplicationCommandInfo& info)
+{
+    const auto* end = allCommands + std::size (allCommands);
+
+    if (std::find (allCommands, end, id) == end)
+        return;
+
+    auto* button = getButtonFor (id);
+    const auto name = button != nullptr ? button->getComponentID().upToLastOccurrenceOf ("Button", false, false)
+                                        : juce::String (id == ids::previousAdvice ? "previousAdvice" : "nextAdvice");
+    info.setInfo (name, name, "Set editor", 0);
+    info.defaultKeypresses = getDefaultKeys (id);
+    // A shortcut whose button is hidden does nothing; the moves are always there.
+    info.setActive (mayAct() && (button == nullptr || button->isVisible()));
+}
+
+bool EditionComponent::keyPressed (const juce::KeyPress& key)
+{
+    // The keys of the table, run at once: a command typed right after an edit sees that edit.
+    auto& mappings = *commandManager->getKeyMappings();
+
+    for (auto id : allCommands)
+        if (mappings.getKeyPressesAssignedToCommand (id).contains (key) && isCommandActive (id))
+            return invokeDirectly (id, false);
+
+    return false;
+}
+
+void EditionComponent::buttonClicked (juce::Button* button)
+{
+    for (auto id : allCommands)
+        if (getButtonFor (id) == button)
+            invokeDirectly (id, false);
+}
+
+bool EditionComponent::perform (const InvocationInfo& info)
+{
+    applyPendingEdits();
+    closeAgreed = false;
+
+    switch (info.commandID)
+    {
+        case ids::newSet:
+            prompts->guard ([this] { closeOpenPages(); editedSet.createNew (english); showWholeSet(); });
+            break;
+        case ids::openSet:
+            prompts->guard ([this] { prompts->open ([this] { closeOpenPages(); showWholeSet(); }); });
+            break;
+        case ids::closeSet:
+            prompts->guard ([this] { closeSet(); });
+            break;
+        case ids::saveSet:         prompts->save ({}); break;
+        case ids::saveSetAs:       prompts->saveAs ({}); break;
+        case ids::back:            prompts->guard ([this] { leave(); }); break;
+        case ids::addAdvice:       showAdviceAt (editedSet.addAdvice()); break;
+        case ids::duplicateAdvice: showAdviceAt (editedSet.duplicateAdvice (getValidPosition())); break;
+        case ids::deleteAdvice:    deleteAdvice(); break;
+        case ids::previousAdvice:  stepAdvice (-1); break;
+        case ids::nextAdvice:      stepAdvice (1); break;
+        case ids::descriptionPage: togglePage (descriptionButton, 1); break;
+        case ids::colourPage:      togglePage (colourButton, 2); break;
+        case ids::tagsPage:        togglePage (tagsButton, 3); break;
+        case ids::switchLanguage:  switchLanguage(); break;
+        default:                   return false;
     }
 
     return true;
 }
 
-void EditionComponent::closeOpenPages()
-{
-    for (auto* pageButton : { descriptionButton, colourButton, tagsButton })
-        if (pageButton->getHighlightMode() == 2)
-            buttonClicked (pageButton);
-}
-
-void EditionComponent::markModified()
-{
-    upToDate = false;
-}
-
-juce::File EditionComponent::getDataFolder() const
-{
-    return setLibrary != nullptr ? setLibrary->findDataFolder() : SetLibrary::getDataFolder();
-}
-
 //==============================================================================
-void EditionComponent::buttonClicked (juce::Button* button)
-{
-    if (button == backButton)                   leave();
-    else if (button == languageButton)          switchLanguage();
-    else if (button == newSetButton)            newSet();
-    else if (button == openSetButton)           openSet();
-    else if (button == saveButton)              saveSet();
-    else if (button == saveAsButton)            saveSetAs();
-    else if (button == closeSetButton)          closeSetCommand();
-    else if (button == addAdviceButton)         addAdvice();
-    else if (button == duplicateAdviceButton)   duplicateAdvice();
-    else if (button == deleteAdviceButton)      deleteAdvice();
-    else if (button == descriptionButton)       togglePage (descriptionButton, 1);
-    else if (button == colourButton)            togglePage (colourButton, 2);
-    else if (button == tagsButton)              togglePage (tagsButton, 3);
-}
-
 void EditionComponent::leave()
 {
-    if (! passSaveGuard())
-        return;
-
-    currentSet.reset();
-    setOpen = false;
+    editedSet.close();
     updateWindowTitle();
     sendActionMessage ("EditionExit");
 }
 
 void EditionComponent::switchLanguage()
 {
-    if (currentSet == nullptr)
-        return;
-
-    languageButton->setOnState (languageButton->getOnState() == 0 ? 1 : 0);
-    currentSet->setLanguage (languageButton->getOnState());
-    markModified();
+    editedSet.setLanguage (languageButton->getOnState() == 0 ? 1 : 0);
     updateWindowTitle();
     showPage (0);
     refreshDisplay();
     updateButtonStates();
 }
 
-void EditionComponent::newSet()
+void EditionComponent::stepAdvice (int delta)
 {
-    if (! passSaveGuard())
-        return;
+    // With no set open there is no item to move to.
+    const auto target = wheel->getPosition() + delta;
 
-    closeOpenPages();
-    currentSet = std::make_unique<AdviceSet> (catalogue);
-    lastStoredIn = juce::File();
-    currentSet->setColour (newSetColour);
-    currentSet->setLanguage (english == 0 ? 0 : 1);
-    setDescriptionLabel->setText ({}, juce::dontSendNotification);
-    colourSelector->setSelectedColour (currentSet->getColour());
-
-    const auto year = juce::String (juce::Time::getCurrentTime().getYear());
-    currentSet->setName (choose ("Pas de nom", "No name"));
-    currentSet->setAuthor (choose ("Auteur inconnu (", "Unknown author (") + year + ")");
-
-    upToDate = false;
-    setOpen = true;
-    updateWindowTitle();
-    buttonClicked (addAdviceButton);
-}
-
-void EditionComponent::openSet()
-{
-    if (! passSaveGuard())
-        return;
-
-    const auto chosen = dialogs->chooseFileToOpen (choose ("Choisissez un set à ouvrir", "Choose the set to open"),
-                                                   getDataFolder(), "*.kbs");
-
-    if (chosen != juce::File() && chosen.existsAsFile())
+    if (editedSet.isOpen() && juce::isPositiveAndBelow (target, getCurrentSet()->getNumItems()))
     {
-        // Read into a set of its own first, so that a file that is no set leaves the panel as it was.
-        auto set = std::make_unique<AdviceSet> (catalogue);
-        set->setFile (chosen);
-        const auto kind = set->readWhicheverKind();
-
-        // The older format has no header line: a file from which its reader took nothing is
-        // not a set, and saving it would write an empty set over it. (Its author always reads
-        // as at least " ()", so it tells nothing.)
-        const auto isSet = kind == 2
-                        || (kind == 1 && (set->getNumItems() > 0 || set->getName().isNotEmpty()
-                                          || set->getDescription().isNotEmpty()));
-
-        if (! isSet)
-        {
-            dialogs->showProblem ("Kindlebrook",
-                                  choose ("Ce fichier n'est pas un set Kindlebrook lisible\xc2\xa0:\n", "This file is not a readable Kindlebrook set:\n")
-                                      + chosen.getFullPathName());
-        }
-        else
-        {
-            closeOpenPages();
-            currentSet = std::move (set);
-            lastStoredIn = chosen;
-            upToDate = true;
-            setOpen = true;
-
-            const auto n = currentSet->getNumItems();
-            wheel->setPosition (n > 0 ? 0 : -1);
-            wheel->setCount (n);
-            setDescriptionLabel->setText (currentSet->getDescription(), juce::dontSendNotification);
-            colourSelector->setSelectedColour (currentSet->getColour());
-            showPage (0);
-            refreshDisplay();
-            updateButtonStates();
-        }
+        wheel->setPosition (target);
+        refreshDisplay();
+        updateButtonStates();
     }
-
-    updateWindowTitle();
-}
-
-bool EditionComponent::writeSet()
-{
-    bool written = false;
-
-    {
-        // Other running copies mark favourites in set files while this one edits: the lock keeps
-        // their writes and this one apart. The marks are theirs, the rest is this editor's.
-        const auto& file = currentSet->getFile();
-        SetFileLock lock (file);
-
-        if (lock.isHeld())
-        {
-            if (file == lastStoredIn && AdviceSet::getSetFileKind (file) == 2)
-            {
-                AdviceSet onDisk (catalogue);
-                onDisk.setFile (file);
-                onDisk.readFromFile (2);
-                currentSet->takeFavouritesFrom (onDisk);
-            }
-
-            written = currentSet->writeToFile();
-        }
-    }
-
-    if (written)
-    {
-        lastStoredIn = currentSet->getFile();
-        return true;
-    }
-
-    dialogs->showProblem ("Kindlebrook",
-                          choose ("Le set n'a pas pu être enregistré dans\xc2\xa0:\n", "The set could not be saved to:\n")
-                              + currentSet->getFile().getFullPathName() + "\n\n"
-                              + choose ("Le fichier sur le disque n'a pas été modifié et vos modifications restent ouvertes dans l'éditeur.",
-                                        "The file on disk has not been changed, and your changes are still open in the editor."));
-    return false;
-}
-
-void EditionComponent::saveSet()
-{
-    if (currentSet == nullptr)
-        return;
-
-    if (currentSet->getFile().getFullPathName().isEmpty())
-    {
-        buttonClicked (saveAsButton);
-        return;
-    }
-
-    if (writeSet())
-        upToDate = true;
-    else
-        saveAnswer = 0;
-
-    updateButtonStates();
-    updateWindowTitle();
-}
-
-void EditionComponent::saveSetAs()
-{
-    if (currentSet == nullptr)
-        return;
-
-    // A set saved where the library looks is found by the main screen: make that folder.
-    auto folder = getDataFolder();
-
-    if (! folder.isDirectory())
-        folder.createDirectory();
-
-    const auto& current = currentSet->getFile();
-    const auto start = current.getFullPathName().isNotEmpty() ? current : folder;
-    auto chosen = dialogs->chooseFileToSave (choose ("Choisissez l'emplacement du set à sauvegarder", "Choose the place to save your set"),
-                                             start, "*.kbs");
-
-    if (chosen == juce::File())
-    {
-        saveAnswer = 0;
-    }
-    else
-    {
-        const auto target = chosen.withFileExtension ("kbs");
-
-        // The dialog asked about the name as typed; the extension may name another file that exists.
-        if (target != chosen && target.exists()
-            && ! dialogs->askOkCancel ("Kindlebrook",
-                                       choose ("Le fichier \"", "The file \"") + target.getFileName()
-                                           + choose ("\" existe déjà. Voulez-vous le remplacer\xc2\xa0?", "\" already exists. Do you want to replace it?"),
-                                       choose ("Remplacer", "Replace"), choose ("Annuler", "Cancel")))
-        {
-            saveAnswer = 0;
-        }
-        else
-        {
-            const auto previous = currentSet->getFile();
-            currentSet->setFile (target);
-
-            if (writeSet())
-            {
-                upToDate = true;
-            }
-            else
-            {
-                currentSet->setFile (previous);
-                saveAnswer = 0;
-            }
-
-            updateButtonStates();
-        }
-    }
-
-    updateWindowTitle();
-}
-
-void EditionComponent::closeSetCommand()
-{
-    if (! passSaveGuard())
-        return;
-
-    closeOpenPages();
-    currentSet.reset();
-    setOpen = false;
-    closeSet();
-    updateWindowTitle();
-}
-
-void EditionComponent::addAdvice()
-{
-    if (currentSet == nullptr)
-        return;
-
-    currentSet->addItem();
-    const auto last = currentSet->getNumItems() - 1;
-    currentSet->setItemText (last, currentSet->getLanguage() == 0 ? "Conseil vide" : "Empty advice");
-    currentSet->addDefaultTag (last);
-    afterItemAdded();
-}
-
-void EditionComponent::duplicateAdvice()
-{
-    const auto p = getValidPosition();
-
-    if (p == -1)
-        return;
-
-    currentSet->addItem();
-    currentSet->copyItem (p, currentSet->getNumItems() - 1);
-    afterItemAdded();
-}
-
-void EditionComponent::afterItemAdded()
-{
-    const auto n = currentSet->getNumItems();
-    wheel->setCount (n);
-    wheel->setPosition (n - 1);
-    markModified();
-    showPage (0);
-    refreshDisplay();
-    updateButtonStates();
-    updateWindowTitle();
 }
 
 void EditionComponent::deleteAdvice()
@@ -820,201 +348,47 @@ void EditionComponent::deleteAdvice()
     if (p == -1)
         return;
 
-    const auto quoted = "\"" + adviceLabel->getText() + "\" ?";
-    const auto message = english == 0 ? fromUtf8 ("Êtes-vous sûrs de vouloir supprimer le conseil  ") + quoted
-                                       : "Do you want to delete the advice " + quoted;
-
-    if (! dialogs->askOkCancel ("Kindlebrook", message, choose ("Oui", "Yes"), choose ("Annuler", "Cancel")))
-        return;
-
-    currentSet->removeItem (p);
-    const auto n = currentSet->getNumItems();
-    wheel->setCount (n);
-    wheel->setPosition (n == 0 ? -1 : (p > 0 ? p - 1 : 0));
-    markModified();
-    showPage (0);
-    refreshDisplay();
-    updateButtonStates();
-    updateWindowTitle();
-}
-
-void EditionComponent::togglePage (SpecialButton* pageButton, int page)
-{
-    // Closing a page needs no set: closeSet does it after the set is gone.
-    if (pageButton->getHighlightMode() == 2)
-    {
-        pageButton->setHighlightMode (0);
-        showPage (0);
-        updateButtonStates();
-        pageButton->setCaptionAlwaysShown (false);
-        setLanguage (english);
-        return;
-    }
-
-    if (currentSet == nullptr)
-        return;
-
-    pageButton->setHighlightMode (2);
-
-    for (auto* other : { descriptionButton, colourButton, tagsButton })
-    {
-        if (other != pageButton)
-        {
-            other->setHighlightMode (0);
-            other->setCaptionAlwaysShown (false);
-        }
-    }
-
-    if (pageButton == tagsButton)
-    {
-        tagManager->setSelectedTags (currentSet->getItemTagsString (wheel->getPosition()));
-        tagManager->setHighlightColour (currentSet->getColour());
-        tagManager->resetCategory();
-    }
-
-    showPage (page);
-    updateButtonStates();
-    pageButton->setCaptionAlwaysShown (true);
-    setLanguage (english);
+    prompts->confirmDelete (adviceLabel->getText(), [this, p] { showAdviceAt (editedSet.deleteAdvice (p)); });
 }
 
 //==============================================================================
-bool EditionComponent::keyPressed (const juce::KeyPress& key)
-{
-    const auto ctrl = [&key] (int keyCode) { return key == juce::KeyPress (keyCode, juce::ModifierKeys::ctrlModifier, 0); };
-    const auto mods = key.getModifiers();
-
-    // A command typed while a text is being edited acts on the text as typed so far.
-    if (mods.isCtrlDown())
-        commitOpenEdit();
-
-    if (ctrl ('s') && saveButton->isVisible())
-    {
-        buttonClicked (saveButton);
-        return true;
-    }
-
-    if (ctrl ('o'))
-    {
-        buttonClicked (openSetButton);
-        return true;
-    }
-
-    if (ctrl ('n'))
-    {
-        buttonClicked (newSetButton);
-        return true;
-    }
-
-    if (ctrl ('w') && closeSetButton->isVisible())
-    {
-        buttonClicked (closeSetButton);
-        return true;
-    }
-
-    // Ctrl++ as it is typed: "+" takes Shift on most layouts, and the keypad has a plus key of its own.
-    const auto isPlus = key.getKeyCode() == '+' || key.getTextCharacter() == '+'
-                     || key.getKeyCode() == juce::KeyPress::numberPadAdd
-                     || (key.getKeyCode() == '=' && mods.isShiftDown());
-
-    if (isPlus && mods.isCtrlDown() && ! mods.isAltDown() && addAdviceButton->isVisible())
-    {
-        buttonClicked (addAdviceButton);
-        return true;
-    }
-
-    const auto noModifier = ! mods.isAnyModifierKeyDown();
-    const auto code = key.getKeyCode();
-
-    if (noModifier && (code == juce::KeyPress::pageUpKey || code == juce::KeyPress::upKey))
-    {
-        if (setOpen && wheel->getPosition() > 0)
-        {
-            wheel->setPosition (wheel->getPosition() - 1);
-            refreshDisplay();
-            updateButtonStates();
-        }
-
-        return true;
-    }
-
-    if (noModifier && (code == juce::KeyPress::pageDownKey || code == juce::KeyPress::downKey))
-    {
-        // With no set open there is no item to move to.
-        if (setOpen && currentSet != nullptr && wheel->getPosition() < currentSet->getNumItems() - 1)
-        {
-            wheel->setPosition (wheel->getPosition() + 1);
-            refreshDisplay();
-            updateButtonStates();
-        }
-
-        return true;
-    }
-
-    return false;
-}
-
-bool EditionComponent::keyPressed (const juce::KeyPress& key, juce::Component*)
-{
-    return keyPressed (key);
-}
-
 void EditionComponent::changeListenerCallback (juce::ChangeBroadcaster* source)
 {
     // Messages arrive later than they are sent: the set they were meant for may be gone.
-    if (currentSet == nullptr || ! setOpen)
+    if (! editedSet.isOpen())
         return;
-
-    if (source == wheel)
-    {
-        refreshDisplay();
-        updateButtonStates();
-        return;
-    }
 
     const auto p = getValidPosition();
 
     // No item to write to: show the truth rather than keep a text or tags that would be lost.
-    if (p == -1 && (source == adviceLabel || source == tagManager))
+    if (source == wheel || (p == -1 && (source == adviceLabel || source == tagManager)))
     {
         refreshDisplay();
+        updateButtonStates();
         return;
     }
+
+    bool changed = false;
 
     if (source == nameLabel)
-    {
-        currentSet->setName (nameLabel->getText());
-    }
+        changed = editedSet.setName (nameLabel->getText());
     else if (source == adviceLabel)
-    {
-        currentSet->setItemText (p, adviceLabel->getText());
-        tagsAdviceLabel->setText (adviceLabel->getText(), juce::dontSendNotification);
-    }
+        changed = editedSet.setItemText (p, adviceLabel->getText());
     else if (source == authorLabel)
-    {
-        currentSet->setAuthor (authorLabel->getText());
-    }
+        changed = editedSet.setAuthor (authorLabel->getText());
     else if (source == setDescriptionLabel)
-    {
-        currentSet->setDescription (setDescriptionLabel->getText());
-    }
+        changed = editedSet.setDescription (setDescriptionLabel->getText());
     else if (source == colourSelector)
-    {
-        currentSet->setColour (colourSelector->getSelectedColour());
-        tagManager->setHighlightColour (currentSet->getColour());
-        refreshDisplay();
-    }
+        changed = editedSet.setColour (colourSelector->getSelectedColour());
     else if (source == tagManager)
-    {
-        currentSet->setItemTagsFromString (p, tagManager->getSelectedTags());
-        refreshDisplay();
-    }
-    else
-    {
-        return;
-    }
+        changed = editedSet.setItemTags (p, tagManager->getSelectedTags());
 
-    markModified();
+    // A press or a drag that ends where it began changes nothing, and leaving asks nothing.
+    if (! changed)
+        return;
+
+    tagManager->setHighlightColour (getCurrentSet()->getColour());
+    refreshDisplay();
     updateButtonStates();
     repaint();
     updateWindowTitle();

@@ -1,108 +1,80 @@
 #pragma once
 
 #include "EditionDialogs.h"
+#include "EditionView.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
-
+#include <functional>
 #include <memory>
 
-class AdviceSet;
-class SetLibrary;
-class SpecialButton;
-class SpecialColourSelector;
-class SpecialLabel;
-class SpecialTagManager;
-class SpecialWheel;
-class TagCatalogue;
+class EditionPrompts;
 
 /**
     The set editor: creates, opens, edits and saves one advice set at a time.
 
-    It shows the open set as the main screen shows advice (name, one advice, author, all
-    editable in place) with a wheel to step through the advice, file and item commands
-    around them, and three pages (description, colour, tags) that take the middle in turn.
-    It never hides itself: leaving sends the action message "EditionExit".
+    It shows the open set as the main screen shows advice (EditionView) and acts on it through
+    the editor's application commands (EditorCommandIDs), one table for the buttons and the
+    keys. No command acts while the panel is hidden or one of its questions (EditionPrompts)
+    is up. It never hides itself: leaving sends the action message "EditionExit".
 
-    The set it edits is its own copy, separate from the library's; nothing reaches the
-    file before the user saves, and every command that would drop unsaved changes asks
-    first. Children carry their member names as component IDs.
+    The set it edits is its own copy, separate from the library's; nothing reaches the file
+    before the user saves, and every command that would drop unsaved changes asks first.
 */
-class EditionComponent : public juce::Component,
+class EditionComponent : public EditionView,
                          public juce::Button::Listener,
                          public juce::ActionBroadcaster,
                          public juce::ChangeListener,
-                         public juce::KeyListener,
-                         public juce::ActionListener
+                         public juce::ActionListener,
+                         public juce::ApplicationCommandTarget
 {
 public:
     EditionComponent (TagCatalogue* catalogue, SetLibrary* setLibrary);
     ~EditionComponent() override;
 
-    /** 0 French, any other value English; rewrites every caption. */
-    void setLanguage (int english);
+    void setLanguage (int english) override;
     /** Back to no set open, on the advice page. */
     void closeSet();
-    /** Whether the program may quit now; may ask to save first. */
+    /** Whether the program may quit now. With unsaved changes it asks, answers false, and calls
+        onCloseAgreed once they are saved or let go (canClose then answers true). While one of
+        its questions is up it answers false without asking again. */
     bool canClose();
-    /** Writes a modified set, without asking, to a new file beside its own ("name (unsaved).kbs",
-        or in the data folder when it was never saved), leaving its file as it was. For a session
-        that ends while the set has changes. Returns the copy, or juce::File() when none was needed
-        or it could not be written. */
+    /** By default presses the window's close button again, or asks the application to quit. */
+    std::function<void()> onCloseAgreed;
+    /** Keeps unsaved changes in a copy beside the set, without asking (EditedSet::keepRecoveryCopy). */
     juce::File keepRecoveryCopy();
 
-    void showPage (int page);
-    void refreshDisplay();
-    void updateButtonStates();
-    void updateWindowTitle();
-
-    /** The save prompt: 0 stop, 1 save first, 2 go on without saving (also kept in saveAnswer). */
-    int askToSaveChanges();
+    /** Registers the editor's commands in the program's manager, used from then on in place of
+        the panel's own. The host routes keys to that manager; the panel still runs its own
+        shortcuts at once when the keys reach it first. */
+    void useCommandManager (juce::ApplicationCommandManager& manager);
+    juce::ApplicationCommandManager& getCommandManager() const noexcept { return *commandManager; }
 
     /** Replaces the dialogs (the platform's by default). */
     void setDialogs (std::unique_ptr<EditionDialogs> newDialogs);
-
-    AdviceSet* getCurrentSet() const noexcept { return currentSet.get(); }
-    bool isSetOpen() const noexcept { return setOpen; }
-    bool isUpToDate() const noexcept { return upToDate; }
-    int getCurrentPage() const noexcept { return currentPage; }
-    /** The title last given to the window (kept also while the panel has no window). */
-    const juce::String& getWindowTitle() const noexcept { return windowTitle; }
+    /** A question or file dialog of the editor is up. */
+    bool isPromptUp() const;
 
     //==============================================================================
-    void paint (juce::Graphics&) override;
-    void resized() override;
     bool keyPressed (const juce::KeyPress&) override;
-    bool keyPressed (const juce::KeyPress&, juce::Component*) override;
+    void visibilityChanged() override;
     void buttonClicked (juce::Button*) override;
     void changeListenerCallback (juce::ChangeBroadcaster*) override;
     void actionListenerCallback (const juce::String& message) override;
 
+    juce::ApplicationCommandTarget* getNextCommandTarget() override;
+    void getAllCommands (juce::Array<juce::CommandID>&) override;
+    void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override;
+    bool perform (const InvocationInfo&) override;
+
 private:
-    juce::String choose (const char* french, const char* english) const;
-    /** Asks about unsaved changes and saves when told to; false when the command must stop. */
-    bool passSaveGuard();
-    void closeOpenPages();
-    void togglePage (SpecialButton* pageButton, int page);
-    void newSet();
-    void openSet();
-    void saveSet();
-    void saveSetAs();
-    void closeSetCommand();
+    /** Commands act only while the panel is shown (or stands alone) and asks nothing. */
+    bool mayAct() const;
+    SpecialButton* getButtonFor (juce::CommandID) const;
+    /** Brings edits ended just before (their change messages still on the way) into the set. */
+    void applyPendingEdits();
     void leave();
     void switchLanguage();
-    void addAdvice();
-    void duplicateAdvice();
+    void stepAdvice (int delta);
     void deleteAdvice();
-    void afterItemAdded();
-    /** Writes the open set; on failure tells the user and leaves the set modified. */
-    bool writeSet();
-    /** Where the file dialogs start: the library's data folder. */
-    juce::File getDataFolder() const;
-    /** The wheel position when it names an item of the open set, otherwise -1. */
-    int getValidPosition() const;
-    void markModified();
-    /** Ends an edit in place as Return would, and applies it now rather than at the next message. */
-    void commitOpenEdit();
 
     /** Gives the keyboard focus back to the panel when an edit in place ends, so that the
         shortcuts keep working without a click into the panel. */
@@ -114,44 +86,15 @@ private:
         juce::Component& panel;
     };
 
-    TagCatalogue* catalogue;
-    SetLibrary* setLibrary;
-    std::unique_ptr<AdviceSet> currentSet;
-    // The file the set was last read from or saved to; empty for a new set.
-    juce::File lastStoredIn;
-    bool setOpen = false;
-    bool upToDate = false;
-    int english = 1;
-    int currentPage = 0;
-    int saveAnswer = 0;
-    std::unique_ptr<juce::Image> backgroundImage;
-    std::unique_ptr<EditionDialogs> dialogs;
-    juce::String windowTitle;
+    // Modal, never shown, while one of the questions is up.
+    juce::Component inputBlocker;
+    std::unique_ptr<EditionPrompts> prompts;
+    std::unique_ptr<juce::ApplicationCommandManager> ownCommandManager;
+    juce::ApplicationCommandManager* commandManager = nullptr;
+    // Set when the user saved or let the changes go in answer to the close button.
+    bool closeAgreed = false;
+    bool askingToClose = false;
     FocusKeeper focusKeeper { *this };
-
-    SpecialButton* newSetButton = nullptr;
-    SpecialButton* openSetButton = nullptr;
-    SpecialButton* saveButton = nullptr;
-    SpecialButton* saveAsButton = nullptr;
-    SpecialButton* closeSetButton = nullptr;
-    SpecialButton* languageButton = nullptr;
-    SpecialButton* colourButton = nullptr;
-    SpecialButton* descriptionButton = nullptr;
-    SpecialButton* tagsButton = nullptr;
-    SpecialButton* addAdviceButton = nullptr;
-    SpecialButton* duplicateAdviceButton = nullptr;
-    SpecialButton* deleteAdviceButton = nullptr;
-    SpecialButton* backButton = nullptr;
-    SpecialLabel* nameLabel = nullptr;
-    SpecialLabel* adviceLabel = nullptr;
-    SpecialLabel* authorLabel = nullptr;
-    SpecialWheel* wheel = nullptr;
-    juce::Label* descriptionHeading = nullptr;
-    SpecialLabel* setDescriptionLabel = nullptr;
-    juce::Label* colourHeading = nullptr;
-    SpecialColourSelector* colourSelector = nullptr;
-    SpecialTagManager* tagManager = nullptr;
-    juce::Label* tagsAdviceLabel = nullptr;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (EditionComponent)
 };

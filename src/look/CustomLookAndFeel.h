@@ -17,6 +17,7 @@ public:
         Takes effect the next time a button paints.
     */
     void setEditorButtonStyle (bool useEditorStyle);
+    bool isUsingEditorButtonStyle() const noexcept { return editorButtonStyle; }
 
     //==============================================================================
     void drawButtonBackground (juce::Graphics&, juce::Button&, const juce::Colour& backgroundColour,

@@ -3,6 +3,7 @@
 #include "advice/TagCatalogue.h"
 #include "editor/EditionComponent.h"
 #include "editor/SpecialTagManager.h"
+#include "look/CustomLookAndFeel.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
@@ -20,38 +21,57 @@ namespace
 {
 juce::String utf8 (const char* text) { return juce::String (juce::CharPointer_UTF8 (text)); }
 
-/** Answers the editor's questions from scripts and keeps what it was asked. */
+/** Answers the editor's questions from scripts and keeps what it was asked. Held, a question
+    stays up until the test answers it, as a user takes their time. */
 struct ScriptedDialogs : public EditionDialogs
 {
-    int askYesNoCancel (const juce::String&, const juce::String& message, const juce::String&,
-                        const juce::String&, const juce::String&) override
+    void askYesNoCancel (const juce::String&, const juce::String& message, const juce::String&,
+                         const juce::String&, const juce::String&, std::function<void (int)> answer) override
     {
         asked.add (message);
-        return take (saveAnswers, 0);
+        reply ([this, answer] { answer (take (saveAnswers, 0)); });
     }
 
-    bool askOkCancel (const juce::String&, const juce::String& message, const juce::String& first, const juce::String&) override
+    void askOkCancel (const juce::String&, const juce::String& message, const juce::String& first, const juce::String&,
+                      std::function<void (bool)> answer) override
     {
         asked.add (message);
         firstButtons.add (first);
-        return take (okAnswers, false);
+        reply ([this, answer] { answer (take (okAnswers, false)); });
     }
 
-    juce::File chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&) override
+    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&,
+                           std::function<void (const juce::File&)> answer) override
     {
         ++opens;
         lastStart = start;
-        return fileToOpen;
+        reply ([this, answer] { answer (fileToOpen); });
     }
 
-    juce::File chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&) override
+    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&,
+                           std::function<void (const juce::File&)> answer) override
     {
         ++saves;
         lastStart = start;
-        return fileToSave;
+        reply ([this, answer] { answer (fileToSave); });
     }
 
-    void showProblem (const juce::String&, const juce::String& message) override { problems.add (message); }
+    void showProblem (const juce::String&, const juce::String& message, std::function<void()> dismissed) override
+    {
+        problems.add (message);
+        reply (dismissed);
+    }
+
+    void reply (std::function<void()> answer)
+    {
+        if (hold)
+            held = answer;
+        else
+            answer();
+    }
+
+    /** Answers the question held up, with the scripted answer of this moment. */
+    void answerHeld() { std::exchange (held, nullptr)(); }
 
     template <typename T>
     static T take (std::deque<T>& answers, T fallback)
@@ -68,6 +88,8 @@ struct ScriptedDialogs : public EditionDialogs
     juce::File fileToOpen, fileToSave, lastStart;
     int opens = 0, saves = 0;
     juce::StringArray asked, firstButtons, problems;
+    bool hold = false;
+    std::function<void()> held;
 };
 
 struct Messages : public juce::ActionListener
@@ -88,6 +110,7 @@ struct EditionComponentTest : public ::testing::Test
         dialogs = owned.get();
         panel.setDialogs (std::move (owned));
         panel.setSize (500, 350);
+        panel.setVisible (true);
         panel.addActionListener (&messages);
         panel.closeSet();
         panel.setLanguage (1);
@@ -485,11 +508,10 @@ TEST_F (EditionComponentTest, PagesAndTheirButtons)
     EXPECT_EQ (tags.getSelectedTags(), "0,310,");
     EXPECT_EQ (child<juce::Label> ("tagsAdviceLabel").getText(), "B");
 
-    // A page button while another page is open switches straight to its own page.
+    // Another page's button is hidden here, and so is its command.
     click ("colourButton");
-    EXPECT_EQ (panel.getCurrentPage(), 2);
-    EXPECT_EQ (button ("tagsButton").getHighlightMode(), 0);
-    click ("colourButton");
+    EXPECT_EQ (panel.getCurrentPage(), 3);
+    click ("tagsButton");
 
     panel.setLanguage (1);
     click ("languageButton");
@@ -662,4 +684,152 @@ TEST_F (EditionComponentTest, ASaveOnAFullDiskIsToldAndLeavesNoTrace)
         EXPECT_TRUE (small.getFile().loadFileAsString().contains ("much longer much longer"));
         panel.closeSet();
     }
+}
+
+TEST_F (EditionComponentTest, NoCommandActsWhileAQuestionIsUp)
+{
+    const auto mine = writeSet ("mine.kbs", { "One", "Two" });
+    const auto before = mine.loadFileAsString();
+    open (mine);
+    typeInto ("nameLabel", "Changed");
+    int agreed = 0;
+    panel.onCloseAgreed = [&agreed] { ++agreed; };
+    dialogs->hold = true;
+
+    // The close button asks once; pressed again under its question, it asks nothing more.
+    EXPECT_FALSE (panel.canClose());
+    EXPECT_FALSE (panel.canClose());
+    EXPECT_EQ (dialogs->asked.size(), 1);
+
+    EXPECT_FALSE (key ('w', ctrl));
+    EXPECT_FALSE (key ('o', ctrl));
+    EXPECT_FALSE (key (juce::KeyPress::downKey));
+    click ("newSetButton");
+    click ("deleteAdviceButton");
+    EXPECT_EQ (dialogs->asked.size() + dialogs->opens, 2) << "one question, and the dialog that opened the set";
+    EXPECT_EQ (position(), 0);
+    EXPECT_TRUE (child ("nameLabel").isCurrentlyBlockedByAnotherModalComponent()) << "nor does a click";
+
+    // Ignore lets the program close: once told, the close button asks nothing more.
+    dialogs->saveAnswers = { 2 };
+    dialogs->answerHeld();
+    EXPECT_EQ (agreed, 1);
+    EXPECT_TRUE (panel.canClose());
+    EXPECT_EQ (mine.loadFileAsString(), before);
+    EXPECT_FALSE (child ("nameLabel").isCurrentlyBlockedByAnotherModalComponent());
+
+    // A save-as answered after its set has gone writes nothing; the next set's answer saves it.
+    dialogs->hold = false;
+    dialogs->saveAnswers = { 2 };
+    click ("newSetButton");
+    dialogs->hold = true;
+    EXPECT_TRUE (key ('s', ctrl));
+    panel.closeSet();
+    dialogs->fileToSave = temp.getChildFile ("data/late.kbs");
+    dialogs->answerHeld();
+    EXPECT_FALSE (dialogs->fileToSave.exists());
+    EXPECT_FALSE (panel.isPromptUp());
+    dialogs->hold = false;
+    EXPECT_TRUE (key ('n', ctrl) && key ('s', ctrl));
+    EXPECT_EQ (panel.getWindowTitle(), "Kindlebrook - late.kbs");
+}
+
+TEST_F (EditionComponentTest, ACommitFollowedAtOnceByCtrlWIsAskedAbout)
+{
+    open (writeSet ("mine.kbs", { "One" }));
+    auto& name = child<SpecialLabel> ("nameLabel");
+    name.showEditor();
+    name.getCurrentTextEditor()->setText ("Typed", false);
+    EXPECT_FALSE (key ('b', ctrl)) << "no shortcut of the editor";
+    EXPECT_TRUE (name.isBeingEdited());
+
+    // Return has ended the edit: the label holds the text, its change message is on its way.
+    name.hideEditor (true);
+    name.setText ("Typed", juce::dontSendNotification);
+    name.sendChangeMessage();
+    dialogs->saveAnswers = { 0 };
+    EXPECT_TRUE (key ('w', ctrl));
+    ASSERT_EQ (dialogs->asked.size(), 1);
+    EXPECT_EQ (set().getName(), "Typed");
+}
+
+TEST_F (EditionComponentTest, ReturnAfterAClickOnAButtonPressesNothing)
+{
+    open (writeSet ("mine.kbs", { "One", "Two" }));
+
+    for (auto* c : panel.getChildren())
+    {
+        if (dynamic_cast<juce::Button*> (c) == nullptr)
+            continue;
+
+        // A click gives the focus to what was clicked if it takes it, else to its nearest parent
+        // that does; Return goes there and up through the parents until one uses it.
+        auto* focus = c;
+        while (! focus->getWantsKeyboardFocus())
+            focus = focus->getParentComponent();
+
+        for (auto* target = focus; target != nullptr && ! target->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));)
+            target = target->getParentComponent();
+
+        kbtest::pumpMessages (10);
+        EXPECT_EQ (set().getNumItems(), 2) << c->getComponentID();
+        EXPECT_TRUE (panel.isUpToDate() && dialogs->asked.isEmpty() && dialogs->opens == 1) << c->getComponentID();
+    }
+}
+
+TEST_F (EditionComponentTest, ATagDragThatChangesNothingAsksNothing)
+{
+    open (writeSet ("mine.kbs", { "One" }));
+    click ("tagsButton");
+    auto& tags = child<SpecialTagManager> ("tagManager");
+
+    // Begun off the bar, a drag carries no toggle over the cells it crosses.
+    tags.mouseDrag (kbtest::mouseEvent (tags, { 60.0f, 80.0f }));
+    kbtest::pumpMessages();
+    EXPECT_TRUE (panel.isUpToDate());
+    click ("backButton");
+    kbtest::pumpMessages();
+    EXPECT_TRUE (dialogs->asked.isEmpty());
+    EXPECT_EQ (messages.received, juce::StringArray ("EditionExit"));
+}
+
+TEST_F (EditionComponentTest, TheKeyTableWorksThroughTheProgramsCommandManager)
+{
+    juce::ApplicationCommandManager program;
+    panel.useCommandManager (program);
+    program.setFirstCommandTarget (&panel);
+    auto& keys = *program.getKeyMappings();
+    const auto press = [&keys] (juce::KeyPress k)
+    {
+        const auto used = keys.keyPressed (k, nullptr);
+        kbtest::pumpMessages (10);
+        return used;
+    };
+
+    EXPECT_FALSE (press (juce::KeyPress ('s', ctrl, 0))) << "its button is hidden with no set open";
+    EXPECT_TRUE (press (juce::KeyPress ('n', ctrl, 0)));
+    EXPECT_TRUE (press (juce::KeyPress ('=', ctrl | juce::ModifierKeys::shiftModifier, 0)));
+    EXPECT_EQ (set().getNumItems(), 2);
+    click ("descriptionButton");
+    EXPECT_FALSE (press (juce::KeyPress ('+', ctrl, 0))) << "no add button on the description page";
+
+    // Hidden, the editor leaves every key to the program, Escape included.
+    panel.setVisible (false);
+    EXPECT_FALSE (press (juce::KeyPress (juce::KeyPress::escapeKey)));
+    panel.setVisible (true);
+    dialogs->saveAnswers = { 2 };
+    EXPECT_TRUE (press (juce::KeyPress (juce::KeyPress::escapeKey)));
+    EXPECT_EQ (messages.received, juce::StringArray ("EditionExit"));
+}
+
+TEST_F (EditionComponentTest, TheEditorsAlertButtonsEndWithIt)
+{
+    CustomLookAndFeel look;
+    juce::LookAndFeel::setDefaultLookAndFeel (&look);
+    panel.setVisible (false);
+    panel.setVisible (true);
+    EXPECT_TRUE (look.isUsingEditorButtonStyle());
+    panel.setVisible (false);
+    EXPECT_FALSE (look.isUsingEditorButtonStyle()) << "the main screen's alerts after the editor";
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
 }
