@@ -30,7 +30,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     : baseFolder (folderStandingForTheExecutables),
       helpPages (folderStandingForTheExecutables),
       settings (getSettingsFile()),
-      panels (*this, *this, tagCatalogue, setLibrary, helpPages),
+      panels (*this, *this, tagCatalogue, setLibrary, helpPages, commandManager),
       commands (*this, commandManager)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (&customLookAndFeel);
@@ -40,10 +40,11 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     {
         juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message);
     };
-    onQuitProblem = [this] (const juce::String& title, const juce::String& message)
+    onQuitProblem = [this] (const juce::String& title, const juce::String& message, std::function<void (bool)> answer)
     {
-        return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, title, message,
-                                                   choose ("Quitter", "Quit"), choose ("Annuler", "Cancel"), this);
+        juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, title, message,
+                                            choose ("Quitter", "Quit"), choose ("Annuler", "Cancel"), this,
+                                            juce::ModalCallbackFunction::create ([answer] (int button) { answer (button == 1); }));
     };
     onOpenWebPage = [] (const juce::String& address) { juce::URL (address).launchInDefaultBrowser(); };
 
@@ -74,7 +75,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
 
     // Keys go to the main screen's commands, and through them to the panel shown.
     commandManager.setFirstCommandTarget (&commands);
-    commands.nextTarget = [this]() -> juce::ApplicationCommandTarget* { return nullptr; };
+    commands.nextTarget = [this] { return panels.shownEditor(); };
 
     panels.onOptionsConfirmed = [this] (OptionsComponent& options) { takeOptions (options); };
     panels.onOptionsCancelled = [this]
@@ -82,11 +83,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
         // A language tried in the panel has rebuilt the shared catalogue: take it back.
         tagCatalogue.rebuild (settings.Language != 0);
     };
-    panels.onEditorLeft = [this]
-    {
-        customLookAndFeel.setEditorButtonStyle (false);
-        refreshPool();
-    };
+    panels.onEditorLeft = [this] { refreshPool(); };
     panels.onClosed = [this] { grabFocusSoon(); };
 
     loadSettings();
@@ -151,13 +148,28 @@ bool MainComponent::isReadyToQuit()
 
     // Written while the window can still say it failed: the user may make room and try again.
     // The destructor writes the same values once more.
-    if (saveSettings())
+    if (saveSettings() || std::exchange (quitAgreed, false))
         return true;
 
-    return onQuitProblem (choose ("Réglages non enregistrés", "Settings not saved"),
-                          settingsNotWrittenMessage() + "\n\n"
-                              + choose ("Quitter quand même ? Les réglages de cette séance seront perdus.",
-                                        "Quit anyway? The settings of this session will be lost."));
+    onQuitProblem (choose ("Réglages non enregistrés", "Settings not saved"),
+                   settingsNotWrittenMessage() + "\n\n"
+                       + choose ("Quitter quand même ? Les réglages de cette séance seront perdus.",
+                                 "Quit anyway? The settings of this session will be lost."),
+                   [safeThis = juce::Component::SafePointer<MainComponent> (this)] (bool quitAnyway)
+                   {
+                       if (safeThis == nullptr || ! quitAnyway)
+                           return;
+
+                       safeThis->quitAgreed = true;
+                       // Through the window's own close, which asks again and now hears yes.
+                       if (auto* window = dynamic_cast<juce::DocumentWindow*> (safeThis->getTopLevelComponent()))
+                           juce::MessageManager::callAsync ([safeWindow = juce::Component::SafePointer<juce::DocumentWindow> (window)]
+                           {
+                               if (safeWindow != nullptr)
+                                   safeWindow->closeButtonPressed();
+                           });
+                   });
+    return false;
 }
 
 void MainComponent::prepareForSessionEnd()
@@ -235,7 +247,6 @@ void MainComponent::timerCallback (int timerID)
 //==============================================================================
 void MainComponent::openOptions()
 {
-    customLookAndFeel.setEditorButtonStyle (false);
     auto& options = panels.options();
     options.rereadSets();
     options.setLanguageSet (settings.LanguageSet);
@@ -264,7 +275,6 @@ void MainComponent::takeOptions (OptionsComponent& options)
 
 void MainComponent::openSetEditor()
 {
-    customLookAndFeel.setEditorButtonStyle (true);
     auto& editor = panels.editor();
     editor.closeSet();
     editor.setLanguage (settings.Language);

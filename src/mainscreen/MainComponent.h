@@ -38,8 +38,9 @@ public:
     explicit MainComponent (const juce::File& folderStandingForTheExecutables);
     ~MainComponent() override;
 
-    /** False when an open set editor refuses to close, or when the settings cannot be written
-        and the user chooses to stay (onQuitProblem). */
+    /** False while a question stands between the user and the end: unsaved work in the set
+        editor, or settings that cannot be written (onQuitProblem). An answer to close all the
+        same closes the window again, and this then says yes. */
     bool isReadyToQuit();
 
     /** Takes the keyboard focus back once pending messages are handled, if still on screen;
@@ -118,9 +119,9 @@ public:
     /** Where problems the user must know about go; an asynchronous alert box by default. */
     std::function<void (const juce::String& title, const juce::String& message)> onProblem;
 
-    /** Asked when the program is about to close and a problem would lose the user's work;
-        true to close all the same. A modal box with Quit and Cancel by default. */
-    std::function<bool (const juce::String& title, const juce::String& message)> onQuitProblem;
+    /** Asked when the program is about to close and a problem would lose the user's work; the
+        answer (true: close all the same) may come later. A box with Quit and Cancel by default. */
+    std::function<void (const juce::String& title, const juce::String& message, std::function<void (bool quitAnyway)> answer)> onQuitProblem;
 
     /** Opens a web page; the default browser by default (tests replace it). */
     std::function<void (const juce::String& address)> onOpenWebPage;
@@ -145,6 +146,7 @@ private:
     ColourFade fade;
     UserSettings settings;
     int currentIndex = -1;
+    bool quitAgreed = false;
 
     juce::ApplicationCommandManager commandManager;
     PanelHost panels;

@@ -5,12 +5,14 @@
 #include "options/OptionsComponent.h"
 
 PanelHost::PanelHost (juce::Component& screenToCover, juce::ActionListener& messageListener,
-                      TagCatalogue& tagCatalogue, SetLibrary& setLibrary, const HelpPages& pages)
+                      TagCatalogue& tagCatalogue, SetLibrary& setLibrary, const HelpPages& pages,
+                      juce::ApplicationCommandManager& manager)
     : screen (screenToCover),
       listener (messageListener),
       catalogue (tagCatalogue),
       library (setLibrary),
-      helpPages (pages)
+      helpPages (pages),
+      commandManager (manager)
 {
 }
 
@@ -54,7 +56,12 @@ OptionsComponent& PanelHost::options()
 
 EditionComponent& PanelHost::editor()
 {
-    return build<EditionComponent> (editionPanel, [this] { return new EditionComponent (&catalogue, &library); });
+    return build<EditionComponent> (editionPanel, [this]
+    {
+        auto* panel = new EditionComponent (&catalogue, &library);
+        panel->useCommandManager (commandManager);
+        return panel;
+    });
 }
 
 void PanelHost::show (juce::Component& panel)
@@ -69,6 +76,11 @@ bool PanelHost::isAnyShown() const
             return true;
 
     return false;
+}
+
+juce::ApplicationCommandTarget* PanelHost::shownEditor() const
+{
+    return isEditorShown() ? editionPanel.get() : nullptr;
 }
 
 bool PanelHost::isEditorShown() const

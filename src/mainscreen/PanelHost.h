@@ -22,8 +22,8 @@ class PanelHost
 {
 public:
     /** The panels become children of `screen` and send their messages to `listener`. */
-    PanelHost (juce::Component& screen, juce::ActionListener& listener,
-               TagCatalogue& catalogue, SetLibrary& library, const HelpPages& helpPages);
+    PanelHost (juce::Component& screen, juce::ActionListener& listener, TagCatalogue& catalogue,
+               SetLibrary& library, const HelpPages& helpPages, juce::ApplicationCommandManager& manager);
     ~PanelHost();
 
     AboutComponent& about();
@@ -34,6 +34,8 @@ public:
     void show (juce::Component& panel);
     bool isAnyShown() const;
     bool isEditorShown() const;
+    /** The set editor while it is shown, whose commands then come after the screen's. */
+    juce::ApplicationCommandTarget* shownEditor() const;
 
     /** Hides the panel a message comes from and says what happened through the callbacks;
         false for a message that is not a panel's. */
@@ -61,6 +63,7 @@ private:
     TagCatalogue& catalogue;
     SetLibrary& library;
     HelpPages helpPages;
+    juce::ApplicationCommandManager& commandManager;
     juce::Rectangle<int> area;
 
     std::unique_ptr<AboutComponent> aboutPanel;

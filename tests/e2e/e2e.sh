@@ -96,10 +96,14 @@ wait_for_popup()
     return 1
 }
 
+# Empties the clipboard. xclip stays to serve the empty text until something is copied: it must
+# not hold the output of a command substitution it runs in, or that would wait for it.
+clear_clipboard() { printf '' | xclip -selection clipboard -i >/dev/null 2>&1; }
+
 # Prints the advice shown, read the way a user can: "Copy the current advice" and the clipboard.
 read_advice()
 {
-    printf '' | xclip -selection clipboard -i
+    clear_clipboard
     choose_menu_entry 6 || return 1
     local i text
     for i in $(seq 1 30); do

@@ -6,8 +6,7 @@ source "$(dirname "$0")/e2e.sh" "$@"
 # Ctrl+C as the user presses it; prints what reached the clipboard (nothing behind a panel).
 copy_by_key()
 {
-    # xclip stays to serve its empty text until something is copied: it must not hold our output.
-    printf '' | xclip -selection clipboard -i >/dev/null 2>&1
+    clear_clipboard
     xdotool key ctrl+c
     sleep 0.3
     timeout 2 xclip -selection clipboard -o 2>/dev/null
@@ -55,6 +54,23 @@ xdotool key ctrl+d
 sleep 0.5
 is_favourite() { file_text "$(set_file_of "$1")" | grep -A1 -xF "Item=$1;" | grep -qx "Favorite=true;"; }
 check "Ctrl+D marks the advice as a favourite" is_favourite "$advice"
+
+# The set editor by its key; Escape leaves it at once with nothing open, through its question
+# with a new set not saved.
+xdotool key ctrl+e
+sleep 0.5
+check "the set editor covers the screen" test -z "$(copy_by_key)"
+xdotool key Escape
+sleep 0.5
+check "Escape leaves the empty set editor" test -n "$(copy_by_key)"
+xdotool key ctrl+e
+sleep 0.5
+xdotool key ctrl+n Escape
+asks() { other_window >/dev/null; }
+check "Escape asks about the new set first" asks
+click_ignore
+sleep 0.5
+check "Ignore leaves the set editor" test -n "$(copy_by_key)"
 
 check "the program closes when asked" kb_close_app
 finish

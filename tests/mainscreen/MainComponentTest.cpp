@@ -58,7 +58,7 @@ std::unique_ptr<MainComponent> makeMain (const ProgramFolder& folder)
 {
     auto main = std::make_unique<MainComponent> (folder.temp.getFolder());
     main->onProblem = [] (const juce::String&, const juce::String&) {};
-    main->onQuitProblem = [] (const juce::String&, const juce::String&) { return true; };
+    main->onQuitProblem = [] (const juce::String&, const juce::String&, std::function<void (bool)> answer) { answer (true); };
     main->onOpenWebPage = [] (const juce::String&) {};
     return main;
 }
@@ -644,10 +644,10 @@ TEST (MainComponentSettings, ClosingToldOfSettingsThatCannotBeWritten)
 
     juce::StringArray asked;
     bool answer = false;
-    main->onQuitProblem = [&] (const juce::String& title, const juce::String& message)
+    main->onQuitProblem = [&] (const juce::String& title, const juce::String& message, std::function<void (bool)> reply)
     {
         asked.add (title + ": " + message);
-        return answer;
+        reply (answer);
     };
 
     EXPECT_FALSE (main->isReadyToQuit()) << "the user chose to stay";
@@ -664,6 +664,7 @@ TEST (MainComponentSettings, ClosingToldOfSettingsThatCannotBeWritten)
     ASSERT_TRUE (folder.settings().deleteFile());
     ASSERT_TRUE (folder.settings().createDirectory());
     answer = true;
+    EXPECT_FALSE (main->isReadyToQuit()) << "asked, and the answer comes to the next try";
     EXPECT_TRUE (main->isReadyToQuit());
     EXPECT_EQ (asked.size(), 2);
 }
@@ -681,7 +682,11 @@ TEST (MainComponentSettings, EveryWriteOnAFullDiskIsToldAndKeepsTheOldFiles)
         auto main = std::make_unique<MainComponent> (disk.getFolder());
         juce::StringArray told;
         main->onProblem = [&] (const juce::String& title, const juce::String&) { told.add (title); };
-        main->onQuitProblem = [&] (const juce::String& title, const juce::String&) { told.add (title); return true; };
+        main->onQuitProblem = [&] (const juce::String& title, const juce::String&, std::function<void (bool)> answer)
+        {
+            told.add (title);
+            answer (true);
+        };
         main->onOpenWebPage = [] (const juce::String&) {};
 
         juce::MemoryBlock setBefore, settingsBefore;
@@ -695,7 +700,8 @@ TEST (MainComponentSettings, EveryWriteOnAFullDiskIsToldAndKeepsTheOldFiles)
         main->handleMenuResult (16);
         main->handleMenuResult (1);
         main->actionListenerCallback ("OptionsOK");
-        EXPECT_TRUE (main->isReadyToQuit());
+        EXPECT_FALSE (main->isReadyToQuit());
+        EXPECT_TRUE (main->isReadyToQuit()); // the user answered Quit
         disk.makeRoom();
 
         EXPECT_EQ (told, juce::StringArray ({ "Favourite not saved", "Settings not saved", "Settings not saved" }));
