@@ -245,20 +245,6 @@ void MainComponent::timerCallback (int timerID)
 }
 
 //==============================================================================
-void MainComponent::openOptions()
-{
-    auto& options = panels.options();
-    options.rereadSets();
-    options.setLanguageSet (settings.LanguageSet);
-    options.setLanguage (settings.Language);
-    options.setSelectedSet (settings.Sets, settings.LookForFavorites);
-    options.setTagFilter (settings.Tags);
-    options.showSetDescription();
-    panels.show (options);
-    options.getInterfaceBox().grabKeyboardFocus();
-    tagCatalogue.rebuild (settings.Language != 0);
-}
-
 void MainComponent::takeOptions (OptionsComponent& options)
 {
     settings.Language = options.getLanguage();
@@ -271,29 +257,6 @@ void MainComponent::takeOptions (OptionsComponent& options)
         onProblem (choose ("Réglages non enregistrés", "Settings not saved"), settingsNotWrittenMessage());
 
     refreshPool();
-}
-
-void MainComponent::openSetEditor()
-{
-    auto& editor = panels.editor();
-    editor.closeSet();
-    editor.setLanguage (settings.Language);
-    panels.show (editor);
-    // The editor's shortcuts must work at once, without a click into the panel first.
-    editor.grabKeyboardFocus();
-    tagCatalogue.rebuild (settings.Language != 0);
-}
-
-void MainComponent::openAbout()
-{
-    auto& about = panels.about();
-    about.setLanguage (settings.Language);
-    panels.show (about);
-}
-
-bool MainComponent::leavePanel()
-{
-    return panels.leaveShownPanel();
 }
 
 void MainComponent::copyAdviceToClipboard() const

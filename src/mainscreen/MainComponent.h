@@ -73,11 +73,11 @@ public:
     juce::PopupMenu buildMenu() const { return commands.buildMenu(); }
     void showMenu() { commands.showMenu (nullptr); }
     void handleMenuResult (int result) { commands.handleMenuResult (result); }
-    void openOptions();
-    void openSetEditor();
-    void openAbout();
+    void openOptions() { panels.showOptions (settings); }
+    void openSetEditor() { panels.showEditor (settings.Language); }
+    void openAbout() { panels.showAbout (settings.Language); }
     /** Escape: leaves the about or options panel (Cancel); false when neither is shown. */
-    bool leavePanel();
+    bool leavePanel() { return panels.leaveShownPanel(); }
     void openWebPage (const juce::String& address) { onOpenWebPage (address); }
     void copyAdviceToClipboard() const;
     /** Sets the period of the automatic advice and starts it afresh (0 stops it). */

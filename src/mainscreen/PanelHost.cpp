@@ -64,8 +64,35 @@ EditionComponent& PanelHost::editor()
     });
 }
 
-void PanelHost::show (juce::Component& panel)
+void PanelHost::showOptions (const SettingsFile& settings)
 {
+    auto& panel = options();
+    panel.rereadSets();
+    panel.setLanguageSet (settings.LanguageSet);
+    panel.setLanguage (settings.Language);
+    panel.setSelectedSet (settings.Sets, settings.LookForFavorites);
+    panel.setTagFilter (settings.Tags);
+    panel.showSetDescription();
+    panel.setVisible (true);
+    panel.getInterfaceBox().grabKeyboardFocus();
+    catalogue.rebuild (settings.Language != 0);
+}
+
+void PanelHost::showEditor (int language)
+{
+    auto& panel = editor();
+    panel.closeSet();
+    panel.setLanguage (language);
+    panel.setVisible (true);
+    // The editor's shortcuts must work at once, without a click into the panel first.
+    panel.grabKeyboardFocus();
+    catalogue.rebuild (language != 0);
+}
+
+void PanelHost::showAbout (int language)
+{
+    auto& panel = about();
+    panel.setLanguage (language);
     panel.setVisible (true);
 }
 

@@ -2,6 +2,7 @@
 
 #include "advice/SetLibrary.h"
 #include "advice/TagCatalogue.h"
+#include "SettingsFile.h"
 #include "help/HelpPages.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -30,8 +31,11 @@ public:
     OptionsComponent& options();
     EditionComponent& editor();
 
-    /** Shows one panel over the whole screen (built by the accessors above). */
-    void show (juce::Component& panel);
+    /** Each shows its panel over the whole screen with the user's current choices, and gives
+        it the keys. */
+    void showOptions (const SettingsFile& settings);
+    void showEditor (int language);
+    void showAbout (int language);
     bool isAnyShown() const;
     bool isEditorShown() const;
     /** The set editor while it is shown, whose commands then come after the screen's. */
