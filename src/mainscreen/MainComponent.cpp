@@ -210,6 +210,16 @@ bool MainComponent::keyPressed (const juce::KeyPress& key, juce::Component*)
     return keyPressed (key);
 }
 
+bool MainComponent::keyStateChanged (bool isKeyDown)
+{
+    return commandManager.getKeyMappings()->keyStateChanged (isKeyDown, this);
+}
+
+bool MainComponent::keyStateChanged (bool isKeyDown, juce::Component*)
+{
+    return keyStateChanged (isKeyDown);
+}
+
 void MainComponent::buttonClicked (juce::Button* button)
 {
     if (button == &newAdviceButton)

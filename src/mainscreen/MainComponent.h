@@ -55,6 +55,9 @@ public:
     /** Runs the command of a key, as the program's command manager maps it. */
     bool keyPressed (const juce::KeyPress&) override;
     bool keyPressed (const juce::KeyPress&, juce::Component* originatingComponent) override;
+    /** The context-menu key comes only as a key going down. */
+    bool keyStateChanged (bool isKeyDown) override;
+    bool keyStateChanged (bool isKeyDown, juce::Component* originatingComponent) override;
     void buttonClicked (juce::Button*) override;
     void actionListenerCallback (const juce::String& message) override;
     void timerCallback (int timerID) override;

@@ -18,6 +18,11 @@ start_program
 # The pointer rests away from the window, as a keyboard user's may: a menu under it would follow it.
 xdotool mousemove 0 0
 
+xdotool key Menu
+check "the Menu key opens the menu" wait_for_popup
+xdotool key Escape
+sleep 0.3
+
 # F10 opens the menu at its button with the first entry ready; the seventh is the about panel.
 xdotool key F10
 check "F10 opens the menu" wait_for_popup
