@@ -1,11 +1,9 @@
 #include "TextCodec.h"
 
+#include "PlainFile.h"
+
 #include <cstring>
 #include <limits>
-
-#if ! JUCE_WINDOWS
- #include <sys/stat.h>
-#endif
 
 namespace
 {
@@ -237,12 +235,7 @@ TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
 
 bool TextCodec::isPlainFile (const juce::File& file)
 {
-   #if JUCE_WINDOWS
-    return file.existsAsFile();
-   #else
-    struct stat info;
-    return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
-   #endif
+    return PlainFile::test (file);
 }
 
 TextCodec::Text TextCodec::loadFile (const juce::File& file, juce::int64 maxBytes)

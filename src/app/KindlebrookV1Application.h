@@ -16,9 +16,13 @@ public:
     void initialise (const juce::String& commandLine) override;
     void shutdown() override;
     void anotherInstanceStarted (const juce::String& commandLine) override;
+    /** The session ends (logout, shutdown): what must be kept is written, and the program quits. */
     void systemRequestedQuit() override;
 
 private:
+    void endSession();
+
+    bool sessionEnding = false;
     std::unique_ptr<MainAppWindow> mainWindow;
     std::unique_ptr<TerminationWatcher> terminationWatcher;
 };

@@ -7,14 +7,13 @@
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
 
+#include "FileSizeLimit.h"
 #include "SmallFileSystem.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <deque>
-#include <sys/resource.h>
 
 namespace
 {
@@ -277,22 +276,20 @@ TEST_F (EditionComponentTest, SaveAsMakesTheDataFolderAndGuardsAnotherFile)
 
 TEST_F (EditionComponentTest, AFailedSaveIsToldAndKeepsTheSetAndTheFile)
 {
+    if (const auto why = kbtest::FileSizeLimit::whyUnavailable(); why.isNotEmpty())
+        GTEST_SKIP() << why;
+
     const auto file = writeSet ("mine.kbs", { "One", "Two" });
     juce::MemoryBlock before;
     file.loadFileAsData (before);
     open (file);
     typeInto ("adviceLabel", "A text long enough that the set no longer fits in the allowed file size");
 
-    rlimit previous {};
-    ASSERT_EQ (getrlimit (RLIMIT_FSIZE, &previous), 0);
-    auto previousHandler = std::signal (SIGXFSZ, SIG_IGN);
-    rlimit limited = previous;
-    limited.rlim_cur = 64;
-    ASSERT_EQ (setrlimit (RLIMIT_FSIZE, &limited), 0);
-    dialogs->saveAnswers = { 1 };
-    click ("backButton");
-    setrlimit (RLIMIT_FSIZE, &previous);
-    std::signal (SIGXFSZ, previousHandler);
+    {
+        kbtest::FileSizeLimit limit (64);
+        dialogs->saveAnswers = { 1 };
+        click ("backButton");
+    }
     kbtest::pumpMessages();
 
     EXPECT_EQ (dialogs->problems.size(), 1);
@@ -628,6 +625,9 @@ TEST_F (EditionComponentTest, SavingKeepsTheMarksAnotherCopyMadeMeanwhile)
 
 TEST_F (EditionComponentTest, ASaveOnAFullDiskIsToldAndLeavesNoTrace)
 {
+    if (const auto why = kbtest::SmallFileSystem::whyUnavailable(); why.isNotEmpty())
+        GTEST_SKIP() << why;
+
     for (bool mayMount : { true, false })
     {
         kbtest::SmallFileSystem disk (64, mayMount);

@@ -1,8 +1,8 @@
 #include "SmallFileSystem.h"
 
-#include <csignal>
+#include "FileSizeLimit.h"
+
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -10,8 +10,7 @@ namespace kbtest
 {
 struct SmallFileSystem::Saved
 {
-    rlimit limit {};
-    void (*handler) (int) = SIG_DFL;
+    FileSizeLimit limit;
 };
 
 SmallFileSystem::SmallFileSystem (int kilobytes, bool mayMount)
@@ -62,29 +61,22 @@ void SmallFileSystem::leaveFree (juce::int64 bytes)
         return;
     }
 
-    saved = std::make_unique<Saved>();
-    getrlimit (RLIMIT_FSIZE, &saved->limit);
-    saved->handler = std::signal (SIGXFSZ, SIG_IGN);
-
-    rlimit limit = saved->limit;
-    limit.rlim_cur = (rlim_t) bytes;
-    setrlimit (RLIMIT_FSIZE, &limit);
+    saved.reset (new Saved { FileSizeLimit (bytes) });
 }
 
 void SmallFileSystem::makeRoom()
 {
     filler.deleteFile();
-
-    if (saved != nullptr)
-    {
-        setrlimit (RLIMIT_FSIZE, &saved->limit);
-        std::signal (SIGXFSZ, saved->handler);
-        saved = nullptr;
-    }
+    saved = nullptr;
 }
 
 juce::String SmallFileSystem::describe() const
 {
     return mounted ? "a full tmpfs" : "a file size limit";
+}
+
+juce::String SmallFileSystem::whyUnavailable()
+{
+    return {};
 }
 } // namespace kbtest
