@@ -10,7 +10,7 @@ KB_CMAKE_OPTIONS=(-DCMAKE_TOOLCHAIN_FILE="$KB_ROOT/cmake/MinGW-w64.cmake" -DKB_W
 
 KB_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest
-    nsis zip wine wine64
+    nsis wine wine64
 )
 
 # Debian's sources of a package, for apt-get source: a deb-src entry beside each deb one.

@@ -152,20 +152,28 @@ juce::MemoryBlock readBytes (const juce::File& file, juce::int64 maxBytes, bool&
     if (! TextCodec::isPlainFile (file))
         return {};
 
-    juce::FileInputStream in (file);
+    // Windows refuses to open a file for the moment another program replaces it (another
+    // copy saving a set): that moment is waited out, not taken for an empty file.
+    auto in = std::make_unique<juce::FileInputStream> (file);
 
-    if (! in.openedOk())
+    for (int attempt = 0; ! in->openedOk() && attempt < 20 && file.existsAsFile(); ++attempt)
+    {
+        juce::Thread::sleep (5);
+        in = std::make_unique<juce::FileInputStream> (file);
+    }
+
+    if (! in->openedOk())
         return {};
 
     // Straight into one block of the file's size: no growing, no copy through a small buffer.
-    const auto total = in.getTotalLength();
+    const auto total = in->getTotalLength();
     const auto wanted = (size_t) juce::jmax ((juce::int64) 0, maxBytes >= 0 ? juce::jmin (total, maxBytes) : total);
     juce::MemoryBlock bytes (juce::jmax ((size_t) 1, wanted));
     size_t size = 0;
 
     while (size < wanted)
     {
-        const auto n = in.read (static_cast<char*> (bytes.getData()) + size, (int) juce::jmin (wanted - size, (size_t) 1 << 30));
+        const auto n = in->read (static_cast<char*> (bytes.getData()) + size, (int) juce::jmin (wanted - size, (size_t) 1 << 30));
 
         if (n <= 0)
             break;
