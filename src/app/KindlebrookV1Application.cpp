@@ -4,6 +4,7 @@
 
 KindlebrookV1Application::~KindlebrookV1Application()
 {
+    repaintFallback = nullptr;
     mainWindow = nullptr;
 }
 
@@ -25,6 +26,7 @@ bool KindlebrookV1Application::moreThanOneInstanceAllowed()
 void KindlebrookV1Application::initialise (const juce::String&)
 {
     mainWindow = std::make_unique<MainAppWindow>();
+    repaintFallback = std::make_unique<RepaintFallback> (*mainWindow);
 
     terminationWatcher = std::make_unique<TerminationWatcher> ([this] { endSession(); });
 }
@@ -33,6 +35,7 @@ void KindlebrookV1Application::shutdown()
 {
     // The settings are written as the window goes; the watcher stays until then, so that a
     // second signal cannot end the process halfway through that write.
+    repaintFallback = nullptr;
     mainWindow = nullptr;
     terminationWatcher = nullptr;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainAppWindow.h"
+#include "RepaintFallback.h"
 #include "TerminationWatcher.h"
 
 /** The application object: creates the main window at start-up and deletes it at shut-down. */
@@ -25,4 +26,5 @@ private:
     bool sessionEnding = false;
     std::unique_ptr<MainAppWindow> mainWindow;
     std::unique_ptr<TerminationWatcher> terminationWatcher;
+    std::unique_ptr<RepaintFallback> repaintFallback;
 };

@@ -25,6 +25,7 @@ check "the list shows the program's icon" bash -c "wine reg query '$UNINSTALL_KE
 # A set the user changed stays as it is; a bundled set the user deleted comes back.
 changed=$(ls "$KB_DATA"/*.kbs | head -n 1)
 removed=$(ls "$KB_DATA"/*.kbs | tail -n 1)
+[ -f "$changed" ] && [ "$changed" != "$removed" ] || { fail "no sets to change"; finish; }
 printf '\nItem=My own advice;\nFavorite=true;\nTags=;\n' >> "$changed"
 before=$(md5sum < "$changed")
 rm -f "$removed"

@@ -15,7 +15,6 @@ export PATH="$KB_WORK/bin:$PATH"
 wine reg add 'HKCR\.html' /ve /d htmlfile /f >/dev/null 2>&1
 
 start_program
-sleep 1
 kb_screenshot "$KB_WORK/start.png"
 first=$(read_advice)
 check "an advice of a bundled set is shown (\"$first\")" test -n "$(set_file_of "$first")"

@@ -32,6 +32,13 @@ trap 'wineserver -k 2>/dev/null; kb_stop_display' EXIT
 
 source "$E2E_DIR/e2e-actions.sh"
 
+# Wine maps the window before it takes clicks: a click at once can be lost.
+start_program()
+{
+    start_at "$KB_PROGRAM" "the program"
+    sleep 1
+}
+
 # Runs the installer without a question and waits for it.
 install_silently()
 {
