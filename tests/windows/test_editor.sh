@@ -28,7 +28,8 @@ for i in $(seq 1 50); do [ -s "$saved" ] && break; sleep 0.1; done
 check "the set is saved as data\\wine-set.kbs" test -s "$saved"
 check "it holds the advice typed" grep -qxF "Item=$ADVICE;" <(file_text "$saved")
 sleep 0.5
-check "the title no longer marks unsaved changes" test "$(xdotool getwindowname "$KB_WINDOW")" = "Kindlebrook"
+check "the title names the file, without the mark of unsaved changes ($(xdotool getwindowname "$KB_WINDOW"))" \
+    test "$(xdotool getwindowname "$KB_WINDOW")" = "Kindlebrook - wine-set.kbs"
 kb_screenshot "$KB_WORK/saved.png"
 
 check "the program closes when asked" kb_close_app

@@ -45,14 +45,3 @@ install_silently()
     wine "$KB_INSTALLER" /S >/dev/null 2>&1
     wineserver --wait
 }
-
-# Picks entry n (from 1) of the combo box at the given point, with the keyboard.
-choose_in_box()
-{
-    click_at "$1" "$2"
-    wait_for_popup || { fail "the list of the box at $1,$2 did not open"; return 1; }
-    local i
-    for i in $(seq 1 "$3"); do xdotool key Down; done
-    xdotool key Return
-    sleep 0.3
-}
