@@ -19,6 +19,9 @@ target_link_libraries (kb_image_libs INTERFACE
 set_source_files_properties ("${JUCE_MODULES_DIR}/juce_graphics/juce_graphics.cpp"
     PROPERTIES COMPILE_OPTIONS "-include;${CMAKE_CURRENT_LIST_DIR}/mingw/JpegBoolean.h")
 
+# The build's Windows programs (the tests, their discovery) run under Wine, in a prefix of the build.
+set (CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/windows/wine-run;${CMAKE_BINARY_DIR}/wine")
+
 # What JUCE's modules call in Windows, linked statically with the C and C++ runtimes.
 set (KB_WINDOWS_SYSTEM_LIBS version winmm ws2_32 shlwapi imm32 comdlg32 ole32 oleaut32 uuid
      rpcrt4 gdi32 comctl32 dxgi shell32 d2d1 dwrite d3d11 dxguid)

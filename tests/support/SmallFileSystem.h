@@ -30,7 +30,8 @@ public:
     /** What the test ran on, for its messages. */
     juce::String describe() const;
 
-    /** Empty where a full disk can be made; otherwise the reason, for a skipped test's message. */
+    /** Empty where a full disk can be made (and a file size limit set); otherwise the reason,
+        for a skipped test's message. */
     static juce::String whyUnavailable();
 
 private:

@@ -1,8 +1,8 @@
 #include "SmallFileSystem.h"
 
-#include "FileSizeLimit.h"
-
+#include <csignal>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -10,7 +10,8 @@ namespace kbtest
 {
 struct SmallFileSystem::Saved
 {
-    FileSizeLimit limit;
+    rlimit limit {};
+    void (*handler) (int) = SIG_DFL;
 };
 
 SmallFileSystem::SmallFileSystem (int kilobytes, bool mayMount)
@@ -61,13 +62,25 @@ void SmallFileSystem::leaveFree (juce::int64 bytes)
         return;
     }
 
-    saved.reset (new Saved { FileSizeLimit (bytes) });
+    saved = std::make_unique<Saved>();
+    getrlimit (RLIMIT_FSIZE, &saved->limit);
+    saved->handler = std::signal (SIGXFSZ, SIG_IGN);
+
+    rlimit limit = saved->limit;
+    limit.rlim_cur = (rlim_t) bytes;
+    setrlimit (RLIMIT_FSIZE, &limit);
 }
 
 void SmallFileSystem::makeRoom()
 {
     filler.deleteFile();
-    saved = nullptr;
+
+    if (saved != nullptr)
+    {
+        setrlimit (RLIMIT_FSIZE, &saved->limit);
+        std::signal (SIGXFSZ, saved->handler);
+        saved = nullptr;
+    }
 }
 
 juce::String SmallFileSystem::describe() const

@@ -1,37 +1,45 @@
 #!/usr/bin/env bash
-# The set editor creates a set and saves it through the system's file dialog (Wine's own) into
-# the data folder, driven by keys and clicks as a user does.
+# The set editor creates a set and saves it through the system's file dialog (Wine's) into the
+# data folder. Then the session ends (wineboot --end-session sends what Windows sends at
+# logout: WM_QUERYENDSESSION, WM_ENDSESSION) over unsaved changes: as a logout on Linux, the
+# program ends without a question, writes its settings and keeps the changes in a copy.
 source "$(dirname "$0")/wine-e2e.sh" "$@"
 
-ADVICE="Sing the hook a fifth lower"
 saved="$KB_DATA/wine-set.kbs"
-rm -f "$saved"
+copy="$KB_DATA/wine-set (unsaved).kbs"
+rm -f "$saved" "$copy" "$KB_SETTINGS"
+title() { xdotool getwindowname "$KB_WINDOW"; }
 
 start_program
 choose_menu_entry 3
 sleep 0.5
 xdotool key ctrl+n
 sleep 0.4
-edit_label_at 250 168 "$ADVICE"
-check "the title marks the unsaved set ($(xdotool getwindowname "$KB_WINDOW"))" test "$(xdotool getwindowname "$KB_WINDOW")" = "Kindlebrook*"
+edit_label_at 250 168 "Sing the hook a fifth lower"
+check "the title marks the unsaved set ($(title))" test "$(title)" = "Kindlebrook*"
 
+# The dialog opens on the data folder with its name box focused.
 xdotool key ctrl+s
 dialog=$(other_window) || fail "no file dialog appeared"
 sleep 1
 kb_screenshot "$KB_WORK/file-dialog.png" root
-# The dialog opens on the data folder with the name box focused.
 xdotool windowactivate --sync "$dialog" >/dev/null 2>&1
 xdotool key ctrl+a
 xdotool type --delay 20 "wine-set"
 xdotool key Return
 for i in $(seq 1 50); do [ -s "$saved" ] && break; sleep 0.1; done
-check "the set is saved as data\\wine-set.kbs" test -s "$saved"
-check "it holds the advice typed" grep -qxF "Item=$ADVICE;" <(file_text "$saved")
+check "the set is saved as data\\wine-set.kbs with its advice" grep -qxF "Item=Sing the hook a fifth lower;" <(file_text "$saved")
 sleep 0.5
-check "the title names the file, without the mark of unsaved changes ($(xdotool getwindowname "$KB_WINDOW"))" \
-    test "$(xdotool getwindowname "$KB_WINDOW")" = "Kindlebrook - wine-set.kbs"
-kb_screenshot "$KB_WORK/saved.png"
+check "the title names the file, without the unsaved mark ($(title))" test "$(title)" = "Kindlebrook - wine-set.kbs"
+before=$(md5sum < "$saved")
 
-check "the program closes when asked" kb_close_app
-rm -f "$saved"
+edit_label_at 250 168 "An idea nobody saved"
+wineboot --end-session >/dev/null 2>&1
+for i in $(seq 1 100); do kill -0 "$KB_APP_PID" 2>/dev/null || break; sleep 0.1; done
+check "the program ends with the session" bash -c "! kill -0 $KB_APP_PID 2>/dev/null"
+check "the settings are written" grep -qx "LastItem=[0-9][0-9]*;" <(file_text "$KB_SETTINGS")
+check "the unsaved change is kept beside the set" grep -qxF "Item=An idea nobody saved;" <(file_text "$copy")
+check "the set's own file is left as it was" test "$(md5sum < "$saved")" = "$before"
+
+rm -f "$saved" "$copy" "$KB_SETTINGS"
 finish
