@@ -98,7 +98,8 @@ wait_for_popup()
 # Prints the advice shown, read the way a user can: "Copy the current advice" and the clipboard.
 read_advice()
 {
-    printf '' | xclip -selection clipboard -i
+    # xclip stays to serve the empty text until a copy replaces it: not on this output.
+    printf '' | xclip -selection clipboard -i >/dev/null 2>&1
     choose_menu_entry 6 || return 1
     local i text
     for i in $(seq 1 30); do

@@ -12,9 +12,9 @@ title() { xdotool getwindowname "$KB_WINDOW"; }
 
 start_program
 choose_menu_entry 3
-sleep 0.5
+wait_active
 xdotool key ctrl+n
-sleep 0.4
+for i in $(seq 1 30); do [ "$(title)" = "Kindlebrook*" ] && break; sleep 0.1; done
 edit_label_at 250 168 "Sing the hook a fifth lower"
 check "the title marks the unsaved set ($(title))" test "$(title)" = "Kindlebrook*"
 

@@ -19,6 +19,7 @@ trap 'mv "$KB_WORK"/bundled/*.kbs "$KB_DATA/"; rm -f "$set_file" "$KB_SETTINGS";
 
 start_program
 choose_menu_entry 1
+wait_active
 # The sets box by keys: "All the sets", "Favorites", then the sets. Under Wine a click into
 # the box gives it the focus without always opening its list.
 click_at 320 152

@@ -22,7 +22,13 @@ source "$(dirname "${BASH_SOURCE[0]}")/../e2e/e2e.sh"
 # The prefix's processes go with the display they were started on.
 trap 'wineserver -k 2>/dev/null; kb_stop_display' EXIT
 
-# Wine maps the window before it takes clicks: a click at once can be lost.
-start_program() { start_at "$KB_PROGRAM" "the program"; sleep 1; }
+# Wine maps the window before it takes input, and gives it the focus back late after a menu:
+# keys sent before are lost.
+wait_active()
+{
+    for i in $(seq 1 50); do [ "$(xdotool getactivewindow 2>/dev/null)" = "$KB_WINDOW" ] && break; sleep 0.1; done
+    sleep 0.5
+}
+start_program() { start_at "$KB_PROGRAM" "the program"; wait_active; }
 
 install_silently() { wine "$KB_INSTALLER" /S >/dev/null 2>&1; wineserver --wait; }
