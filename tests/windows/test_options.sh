@@ -9,7 +9,7 @@ set_file="$KB_DATA/$name"
 # Alone in the folder at first, so that it is the first set of the panel's list.
 mkdir -p "$KB_WORK/bundled"
 mv "$KB_DATA"/*.kbs "$KB_WORK/bundled/"
-trap 'mv "$KB_WORK"/bundled/*.kbs "$KB_DATA/"; rm -f "$set_file" "$KB_SETTINGS"; wineserver -k; kb_stop_display' EXIT
+trap 'mv "$KB_WORK"/bundled/*.kbs "$KB_DATA/" 2>/dev/null; rm -f "$set_file" "$KB_SETTINGS"; wineserver -k; kb_stop_display' EXIT
 {
     printf 'KindlebrookV1 - Set file\n\nName=Mélodies 𝄞;\nAuthor=Tests;\nLanguage=1;\nColour=20,160,90;\n'
     for advice in "Hum the melody a tone higher." "Let the clef choose: treble or bass." "Write the tune for a voice you never use."; do
@@ -39,7 +39,10 @@ start_program
 others=0
 for i in 1 2 3 4; do
     click_new_advice
-    [ "$(set_file_of "$(read_advice)")" = "$set_file" ] || others=$((others + 1))
+    sleep 0.3
+    # A menu opened while the machine is busy can miss its keys: read once more then.
+    advice=$(read_advice) || advice=$(read_advice)
+    [ "$(set_file_of "$advice")" = "$set_file" ] || { others=$((others + 1)); echo "not from that set: \"$advice\""; }
 done
 check "after a restart, four draws all come from that set ($others others)" test "$others" -eq 0
 kb_screenshot "$KB_WORK/filtered.png"
