@@ -8,6 +8,11 @@
 
 set (KB_ID org.kindlebrook.Kindlebrook)
 
+if (WIN32)
+    include (cmake/PackagingWindows.cmake)
+    return()
+endif()
+
 # The desktop's PNG sizes, rendered from the same drawing as the window's icon.
 add_executable (RenderIcons tools/RenderIcons.cpp)
 target_compile_options (RenderIcons PRIVATE ${KB_WARNINGS})

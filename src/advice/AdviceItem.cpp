@@ -84,6 +84,7 @@ int AdviceItem::readIntValue (const char* begin, const char* end) noexcept
 {
     // juce::String::getIntValue is atoi on the UTF-8 bytes, that is (int) strtol: ASCII white
     // space, an optional sign, digits; the long saturates and is then cut to its low 32 bits.
+    // The long of 64-bit Linux on every system, so that a file gives the same tags everywhere.
     auto* p = begin;
 
     while (p < end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
@@ -94,7 +95,7 @@ int AdviceItem::readIntValue (const char* begin, const char* end) noexcept
     if (p < end && (*p == '-' || *p == '+'))
         ++p;
 
-    constexpr auto longMax = (juce::uint64) std::numeric_limits<long>::max();
+    constexpr auto longMax = (juce::uint64) std::numeric_limits<juce::int64>::max();
     const auto limit = negative ? longMax + 1 : longMax;
     juce::uint64 value = 0;
 

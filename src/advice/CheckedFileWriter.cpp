@@ -1,5 +1,6 @@
 #include "CheckedFileWriter.h"
 
+#include "FileReplacer.h"
 #include "TextCodec.h"
 
 bool CheckedFileWriter::writeText (const juce::File& target, const juce::String& text)
@@ -27,5 +28,5 @@ bool CheckedFileWriter::writeText (const juce::File& target, const juce::String&
             return false;
     }
 
-    return temp.overwriteTargetFileWithTemporary();
+    return FileReplacer::replace (temp);
 }

@@ -1,11 +1,9 @@
 #include "TextCodec.h"
 
+#include "PlainFile.h"
+
 #include <cstring>
 #include <limits>
-
-#if ! JUCE_WINDOWS
- #include <sys/stat.h>
-#endif
 
 namespace
 {
@@ -154,20 +152,28 @@ juce::MemoryBlock readBytes (const juce::File& file, juce::int64 maxBytes, bool&
     if (! TextCodec::isPlainFile (file))
         return {};
 
-    juce::FileInputStream in (file);
+    // Windows refuses to open a file for the moment another program replaces it (another
+    // copy saving a set): that moment is waited out, not taken for an empty file.
+    auto in = std::make_unique<juce::FileInputStream> (file);
 
-    if (! in.openedOk())
+    for (int attempt = 0; ! in->openedOk() && attempt < 20 && file.existsAsFile(); ++attempt)
+    {
+        juce::Thread::sleep (5);
+        in = std::make_unique<juce::FileInputStream> (file);
+    }
+
+    if (! in->openedOk())
         return {};
 
     // Straight into one block of the file's size: no growing, no copy through a small buffer.
-    const auto total = in.getTotalLength();
+    const auto total = in->getTotalLength();
     const auto wanted = (size_t) juce::jmax ((juce::int64) 0, maxBytes >= 0 ? juce::jmin (total, maxBytes) : total);
     juce::MemoryBlock bytes (juce::jmax ((size_t) 1, wanted));
     size_t size = 0;
 
     while (size < wanted)
     {
-        const auto n = in.read (static_cast<char*> (bytes.getData()) + size, (int) juce::jmin (wanted - size, (size_t) 1 << 30));
+        const auto n = in->read (static_cast<char*> (bytes.getData()) + size, (int) juce::jmin (wanted - size, (size_t) 1 << 30));
 
         if (n <= 0)
             break;
@@ -237,12 +243,7 @@ TextCodec::Text TextCodec::decode (const void* data, size_t numBytes)
 
 bool TextCodec::isPlainFile (const juce::File& file)
 {
-   #if JUCE_WINDOWS
-    return file.existsAsFile();
-   #else
-    struct stat info;
-    return stat (file.getFullPathName().toRawUTF8(), &info) == 0 && S_ISREG (info.st_mode);
-   #endif
+    return PlainFile::test (file);
 }
 
 TextCodec::Text TextCodec::loadFile (const juce::File& file, juce::int64 maxBytes)

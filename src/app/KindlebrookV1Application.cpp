@@ -4,6 +4,7 @@
 
 KindlebrookV1Application::~KindlebrookV1Application()
 {
+    repaintFallback = nullptr;
     mainWindow = nullptr;
 }
 
@@ -25,22 +26,16 @@ bool KindlebrookV1Application::moreThanOneInstanceAllowed()
 void KindlebrookV1Application::initialise (const juce::String&)
 {
     mainWindow = std::make_unique<MainAppWindow>();
+    repaintFallback = std::make_unique<RepaintFallback> (*mainWindow);
 
-    // A logout ends the program like the close button, without the questions nobody can answer.
-    terminationWatcher = std::make_unique<TerminationWatcher> ([this]
-    {
-        if (mainWindow != nullptr)
-            mainWindow->getMainComponent()->prepareForSessionEnd();
-
-        juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
-        quit();
-    });
+    terminationWatcher = std::make_unique<TerminationWatcher> ([this] { endSession(); });
 }
 
 void KindlebrookV1Application::shutdown()
 {
     // The settings are written as the window goes; the watcher stays until then, so that a
     // second signal cannot end the process halfway through that write.
+    repaintFallback = nullptr;
     mainWindow = nullptr;
     terminationWatcher = nullptr;
 }
@@ -51,5 +46,28 @@ void KindlebrookV1Application::anotherInstanceStarted (const juce::String&)
 
 void KindlebrookV1Application::systemRequestedQuit()
 {
+    // Windows asks this at logout and shutdown (WM_QUERYENDSESSION); the close button does not.
+    endSession();
+}
+
+void KindlebrookV1Application::endSession()
+{
+    // Windows may send the end of a session to each of the program's windows.
+    if (sessionEnding)
+        return;
+
+    sessionEnding = true;
+
+    // A logout ends the program like the close button, without the questions nobody can answer.
+    // The settings are written now as well as when the window goes: Windows may end the
+    // process as soon as it has been told that the session ends.
+    if (mainWindow != nullptr)
+    {
+        auto* main = mainWindow->getMainComponent();
+        main->prepareForSessionEnd();
+        main->saveSettings();
+    }
+
+    juce::ModalComponentManager::getInstance()->cancelAllModalComponents();
     quit();
 }

@@ -22,5 +22,5 @@ MainAppWindow::MainAppWindow()
 void MainAppWindow::closeButtonPressed()
 {
     if (mainComponent->isReadyToQuit())
-        juce::JUCEApplication::getInstance()->systemRequestedQuit();
+        juce::JUCEApplication::quit();
 }

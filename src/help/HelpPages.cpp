@@ -32,16 +32,30 @@ juce::String HelpPages::fileAddress (const juce::File& file)
 {
     // JUCE's own escaping keeps "$", which the shell behind launchInDefaultBrowser expands
     // inside its double quotes: a folder named $(...) would run a command.
-    const auto path = file.getFullPathName();
+    auto path = file.getFullPathName();
     const char* const hex = "0123456789ABCDEF";
     juce::String address ("file://");
+
+    // Windows: C:\a\b is file:///C:/a/b (the drive's colon kept, as browsers expect it), and
+    // \\server\share\b is file://server/share/b.
+    const bool windowsPath = juce::File::getSeparatorChar() == '\\';
+
+    if (windowsPath)
+    {
+        path = path.replaceCharacter ('\\', '/');
+
+        if (path.startsWith ("//"))
+            path = path.substring (2);
+        else
+            address << "/";
+    }
 
     for (auto* p = path.toRawUTF8(); *p != 0; ++p)
     {
         const auto c = (unsigned char) *p;
 
         if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-            || c == '-' || c == '.' || c == '_' || c == '~' || c == '/')
+            || c == '-' || c == '.' || c == '_' || c == '~' || c == '/' || (c == ':' && windowsPath))
             address << (char) c;
         else
             address << '%' << hex[c >> 4] << hex[c & 15];

@@ -63,6 +63,9 @@ protected:
         return file;
     }
 
+    // Windows lets only administrators, or developer mode, make symbolic links: not here.
+    const bool linksAllowed = (juce::SystemStats::getOperatingSystemType() & juce::SystemStats::Windows) == 0;
+
     /** Two French sets and one English set; items deliberately written out of order. */
     void writeStandardSets()
     {
@@ -251,7 +254,11 @@ TEST_F (SetLibraryTest, SetFileNameIsComparedWithoutCaseAndWinsOverTheLanguage)
     library.buildPool (0, "Missing.kbs", -1, 0);
     EXPECT_EQ (library.getPoolSize(), 0);
 
-    // Names that differ only in case: the first in library order alone is chosen.
+    // Names that differ only in case: the first in library order alone is chosen. Windows
+    // names them one file.
+    if (! juce::File::areFileNamesCaseSensitive())
+        return;
+
     writeSet (dataFolder().getChildFile ("twin.kbs"), { "lower", 1, juce::Colours::red, { { "from lower", "0," } } });
     writeSet (dataFolder().getChildFile ("TWIN.kbs"), { "UPPER", 1, juce::Colours::blue, { { "from upper", "0," } } });
     library.reload();
@@ -443,7 +450,8 @@ TEST_F (SetLibraryTest, ReloadAfterFilesChangedLooksLikeAFirstLoad)
     ASSERT_TRUE (dataFolder().getChildFile ("English.kbs").replaceWithData (legacy, sizeof (legacy) - 1));
     ASSERT_TRUE (dataFolder().getChildFile ("Neu.kbs").replaceWithData ("", 0));
     ASSERT_TRUE (dataFolder().getChildFile ("Demo.kbs").deleteFile());
-    ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("Demo.kbs"), false));
+    if (linksAllowed)
+        ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("Demo.kbs"), false));
     expectLikeAFirstLoad ("changed kinds");
 
     // And back: every file a set again, with more items than before.
@@ -463,7 +471,8 @@ TEST_F (SetLibraryTest, OddFilesKeepTheirPlaceWithoutAddingAdvice)
     ASSERT_TRUE (dataFolder().getChildFile ("empty.kbs").create().wasOk());
     ASSERT_TRUE (dataFolder().getChildFile ("bom.kbs").replaceWithData ("\xff\xfe", 2));
     ASSERT_TRUE (dataFolder().getChildFile ("random.kbs").replaceWithText ("not a set; just \x01 some = text;;"));
-    ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("dangling.kbs"), false));
+    if (linksAllowed)
+        ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("dangling.kbs"), false));
    #if JUCE_LINUX
     // Opens as a file but every read fails, even for root.
     ASSERT_TRUE (juce::File ("/proc/self/mem").createSymbolicLink (dataFolder().getChildFile ("unreadable.kbs"), false));
@@ -473,18 +482,22 @@ TEST_F (SetLibraryTest, OddFilesKeepTheirPlaceWithoutAddingAdvice)
 
     auto fileNames = library.getSetFileNames (-1);
     EXPECT_FALSE (fileNames.contains ("folder.kbs"));
-    for (auto* name : { "empty.kbs", "bom.kbs", "random.kbs", "dangling.kbs", "Demo.kbs", "Autre.kbs", "English.kbs" })
+    for (auto* name : { "empty.kbs", "bom.kbs", "random.kbs", "Demo.kbs", "Autre.kbs", "English.kbs" })
         EXPECT_TRUE (fileNames.contains (name)) << name;
+    EXPECT_EQ (fileNames.contains ("dangling.kbs"), linksAllowed);
    #if JUCE_LINUX
     EXPECT_TRUE (fileNames.contains ("unreadable.kbs"));
     EXPECT_EQ (library.getNumSets(), 8);
    #endif
 
     // A link to nothing is no set file at all: a place with empty header fields.
-    auto* dangling = library.getSet (fileNames.indexOf ("dangling.kbs"));
-    ASSERT_NE (dangling, nullptr);
-    EXPECT_TRUE (dangling->getName().isEmpty());
-    EXPECT_TRUE (dangling->getAuthor().isEmpty());
+    if (linksAllowed)
+    {
+        auto* dangling = library.getSet (fileNames.indexOf ("dangling.kbs"));
+        ASSERT_NE (dangling, nullptr);
+        EXPECT_TRUE (dangling->getName().isEmpty());
+        EXPECT_TRUE (dangling->getAuthor().isEmpty());
+    }
 
     // Empty or unreadable text is read as an older set without name or items.
     for (auto* name : { "empty.kbs", "bom.kbs", "unreadable.kbs" })

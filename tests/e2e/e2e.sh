@@ -6,17 +6,20 @@ set -uo pipefail
 E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$E2E_DIR/xsession.sh"
 
-KB_SOURCE_APP="$1"
-KB_WORK="$2"
-KB_PROGRAM="$KB_WORK/Kindlebrook"
-KB_SETTINGS="$KB_WORK/Kindlebrook.ini"
-KB_DATA="$KB_WORK/data"
+# The Windows tests set these to the program they installed (tests/windows/wine-e2e.sh).
+if [ -z "${KB_PROGRAM:-}" ]; then
+    KB_SOURCE_APP="$1"
+    KB_WORK="$2"
+    KB_PROGRAM="$KB_WORK/Kindlebrook"
+    KB_SETTINGS="$KB_WORK/Kindlebrook.ini"
+    KB_DATA="$KB_WORK/data"
 
-rm -rf "$KB_WORK"
-mkdir -p "$KB_WORK"
-cp "$KB_SOURCE_APP" "$KB_PROGRAM"
-cp -r "${KB_BUNDLED_DATA:-$(dirname "$KB_SOURCE_APP")/data}" "$KB_DATA"
-cp -r "$(dirname "$KB_SOURCE_APP")/help" "$KB_WORK/help"
+    rm -rf "$KB_WORK"
+    mkdir -p "$KB_WORK"
+    cp "$KB_SOURCE_APP" "$KB_PROGRAM"
+    cp -r "${KB_BUNDLED_DATA:-$(dirname "$KB_SOURCE_APP")/data}" "$KB_DATA"
+    cp -r "$(dirname "$KB_SOURCE_APP")/help" "$KB_WORK/help"
+fi
 
 # The program starts in the desktop's language: the tests speak English unless they say otherwise.
 unset LC_ALL LC_MESSAGES

@@ -30,8 +30,14 @@ juce::File fileOf (const juce::String& address)
     if (! address.startsWith ("file://"))
         return {};
 
-    return juce::File (juce::URL::removeEscapeChars (address.fromFirstOccurrenceOf ("file://", false, false)
-                                                            .upToFirstOccurrenceOf ("#", false, false)));
+    return juce::URL (address.upToFirstOccurrenceOf ("#", false, false)).getLocalFile();
+}
+
+/** The address of a file whose path has no character to escape: file:///tmp/a or file:///C:/a. */
+juce::String plainAddress (const juce::File& file)
+{
+    const auto path = file.getFullPathName().replaceCharacter ('\\', '/');
+    return (path.startsWith ("/") ? "file://" : "file:///") + path;
 }
 } // namespace
 
@@ -46,9 +52,8 @@ TEST (HelpPages, AddressesNameTheLocalPageInTheInterfaceLanguage)
     EXPECT_EQ (pages.getPage (1), help.getChildFile ("en.html"));
     EXPECT_EQ (pages.getPage (2), help.getChildFile ("en.html"));
 
-    EXPECT_EQ (pages.getAddress (1), "file://" + help.getChildFile ("en.html").getFullPathName());
-    EXPECT_EQ (pages.getAddress (0, HelpPages::setsSection),
-               "file://" + help.getChildFile ("fr.html").getFullPathName() + "#sets");
+    EXPECT_EQ (pages.getAddress (1), plainAddress (help.getChildFile ("en.html")));
+    EXPECT_EQ (pages.getAddress (0, HelpPages::setsSection), plainAddress (help.getChildFile ("fr.html")) + "#sets");
     EXPECT_EQ (fileOf (pages.getAddress (0, HelpPages::ideaSection)), pages.getPage (0));
 
     // Without a folder of its own, the guide is the one beside the executable.
@@ -66,7 +71,7 @@ TEST (HelpPages, NoCharacterOfAFolderNameReachesTheShell)
     EXPECT_TRUE (address.startsWith ("file:///"));
     EXPECT_TRUE (address.endsWith ("#source"));
     EXPECT_EQ (address.fromFirstOccurrenceOf ("file://", false, false).upToLastOccurrenceOf ("#", false, false)
-                   .retainCharacters ("'\"$()`&# "), "");
+                   .retainCharacters ("'\"$()`&# \\"), "");
     EXPECT_TRUE (address.contains ("%24%28touch"));
     EXPECT_TRUE (address.contains ("%C3%A9t%C3%A9"));
     EXPECT_EQ (fileOf (address), folder.getChildFile ("help/fr.html"));

@@ -120,7 +120,7 @@ TEST (AboutPanel, LinksLeadToSectionsOfTheHelpPageInTheInterfaceLanguage)
         for (int i = 0; i < links.size(); ++i)
         {
             const auto address = links[i]->getURL().toString (true);
-            EXPECT_EQ (address, "file://" + page.getFullPathName() + "#" + sections[i]);
+            EXPECT_EQ (address, HelpPages::fileAddress (page) + "#" + sections[i]);
             EXPECT_EQ (links[i]->getButtonText(), address);
             EXPECT_TRUE (page.loadFileAsString().contains (juce::String ("id=\"") + sections[i] + "\""))
                 << sections[i] << " in " << page.getFileName();

@@ -30,6 +30,10 @@ public:
     /** What the test ran on, for its messages. */
     juce::String describe() const;
 
+    /** Empty where a full disk can be made (and a file size limit set); otherwise the reason,
+        for a skipped test's message. */
+    static juce::String whyUnavailable();
+
 private:
     juce::File root, folder, filler;
     bool mounted = false;

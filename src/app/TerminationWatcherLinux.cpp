@@ -18,21 +18,29 @@ void onSignal (int)
 }
 } // namespace
 
-TerminationWatcher::TerminationWatcher (std::function<void()> onTermination)
-    : callback (std::move (onTermination))
+struct TerminationWatcher::Native
 {
-    if (::pipe2 (pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
+    std::function<void()> callback;
+    int pipeEnds[2] = { -1, -1 };
+};
+
+TerminationWatcher::TerminationWatcher (std::function<void()> onTermination)
+    : native (std::make_unique<Native>())
+{
+    native->callback = std::move (onTermination);
+
+    if (::pipe2 (native->pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
 
-    writeEnd = pipeEnds[1];
+    writeEnd = native->pipeEnds[1];
 
-    juce::LinuxEventLoop::registerFdCallback (pipeEnds[0], [this] (int fd)
+    juce::LinuxEventLoop::registerFdCallback (native->pipeEnds[0], [n = native.get()] (int fd)
     {
         char bytes[16];
         while (::read (fd, bytes, sizeof (bytes)) > 0) {}
 
-        if (callback != nullptr)
-            callback();
+        if (n->callback != nullptr)
+            n->callback();
     });
 
     struct sigaction action {};
@@ -45,13 +53,13 @@ TerminationWatcher::TerminationWatcher (std::function<void()> onTermination)
 
 TerminationWatcher::~TerminationWatcher()
 {
-    if (pipeEnds[0] < 0)
+    if (native->pipeEnds[0] < 0)
         return;
 
     std::signal (SIGTERM, SIG_DFL);
     std::signal (SIGHUP, SIG_DFL);
     writeEnd = -1;
-    juce::LinuxEventLoop::unregisterFdCallback (pipeEnds[0]);
-    ::close (pipeEnds[0]);
-    ::close (pipeEnds[1]);
+    juce::LinuxEventLoop::unregisterFdCallback (native->pipeEnds[0]);
+    ::close (native->pipeEnds[0]);
+    ::close (native->pipeEnds[1]);
 }

@@ -87,4 +87,9 @@ juce::String SmallFileSystem::describe() const
 {
     return mounted ? "a full tmpfs" : "a file size limit";
 }
+
+juce::String SmallFileSystem::whyUnavailable()
+{
+    return {};
+}
 } // namespace kbtest
