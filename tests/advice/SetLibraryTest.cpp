@@ -451,7 +451,9 @@ TEST_F (SetLibraryTest, ReloadAfterFilesChangedLooksLikeAFirstLoad)
     ASSERT_TRUE (dataFolder().getChildFile ("Neu.kbs").replaceWithData ("", 0));
     ASSERT_TRUE (dataFolder().getChildFile ("Demo.kbs").deleteFile());
     if (linksAllowed)
+    {
         ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("Demo.kbs"), false));
+    }
     expectLikeAFirstLoad ("changed kinds");
 
     // And back: every file a set again, with more items than before.
@@ -472,7 +474,9 @@ TEST_F (SetLibraryTest, OddFilesKeepTheirPlaceWithoutAddingAdvice)
     ASSERT_TRUE (dataFolder().getChildFile ("bom.kbs").replaceWithData ("\xff\xfe", 2));
     ASSERT_TRUE (dataFolder().getChildFile ("random.kbs").replaceWithText ("not a set; just \x01 some = text;;"));
     if (linksAllowed)
+    {
         ASSERT_TRUE (dataFolder().getChildFile ("nowhere").createSymbolicLink (dataFolder().getChildFile ("dangling.kbs"), false));
+    }
    #if JUCE_LINUX
     // Opens as a file but every read fails, even for root.
     ASSERT_TRUE (juce::File ("/proc/self/mem").createSymbolicLink (dataFolder().getChildFile ("unreadable.kbs"), false));

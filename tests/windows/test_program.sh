@@ -20,7 +20,7 @@ sleep 0.3
 second=$(read_advice) || second=$(read_advice)
 check "\"+\" draws another advice (\"$second\")" test -n "$second" -a "$second" != "$first"
 
-printf '' | xclip -selection clipboard -i >/dev/null 2>&1
+clear_clipboard
 xdotool key ctrl+c
 sleep 0.5
 check "Ctrl+C copies the advice shown" test "$(timeout 2 xclip -selection clipboard -o)" = "$second"
