@@ -62,7 +62,7 @@ void MainCommands::getCommandInfo (juce::CommandID id, juce::ApplicationCommandI
         case moreSets:    describe ("Récupérer plus de sets...", "To get more sets...", onScreen); break;
         case help:        describe ("Aide", "Help", true); info.addDefaultKeypress (juce::KeyPress::F1Key, 0); break;
         case copyAdvice:  describe ("Copier le conseil en cours", "Copy the current advice", onScreen); info.addDefaultKeypress ('c', juce::ModifierKeys::commandModifier); break;
-        case about:       describe ("A propos de Kindlebrook...", "About Kindlebrook...", onScreen); break;
+        case about:       describe ("À propos de Kindlebrook...", "About Kindlebrook...", onScreen); break;
         case newAdvice:
             describe ("Nouveau conseil", "New advice", onScreen);
             info.addDefaultKeypress (juce::KeyPress::spaceKey, 0);
