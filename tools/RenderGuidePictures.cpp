@@ -10,7 +10,6 @@
 #include "mainscreen/MainComponent.h"
 #include "mainscreen/SettingsFile.h"
 #include "widgets/SpecialButton.h"
-#include "widgets/SpecialLabel.h"
 
 #include <iostream>
 #include <stdexcept>
@@ -255,7 +254,12 @@ void drawTagsPage (MainComponent& main, EditionComponent& editor, int advice, co
 void renderLanguage (int language, const juce::File& bundledSet, const juce::File& output)
 {
     const juce::String suffix (language == 0 ? "-fr.png" : "-en.png");
-    const auto folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("kb-guide-pictures", "");
+    struct Folder
+    {
+        ~Folder() { file.deleteRecursively(); }
+        juce::File file = juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("kb-guide-pictures", "");
+    } const scratch;
+    const auto& folder = scratch.file;
     const auto set = folder.getChildFile ("data").getChildFile (bundledSet.getFileName());
 
     if (! set.getParentDirectory().createDirectory() || ! bundledSet.copyFileTo (set))
@@ -305,8 +309,6 @@ void renderLanguage (int language, const juce::File& bundledSet, const juce::Fil
         drawTagsPage (main, editor, position, output.getChildFile ("tags-page" + suffix));
         editor.closeSet();
     }
-
-    folder.deleteRecursively();
 }
 } // namespace
 
