@@ -63,7 +63,7 @@ private:
     juce::Label* descriptionLabel = nullptr;
     int currentCategory = 0;
     int hoveredCategory = -1;
-    int hoveredTag = 0;
+    int hoveredTag = -1;
     juce::Colour highlightColour { 0xFFFFA500 };
     juce::MouseWheelDetails lastWheel {};
     int dragMode = -1;

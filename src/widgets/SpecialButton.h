@@ -45,6 +45,9 @@ public:
     void setOnState (int newState);
     int getOnState() const noexcept { return onState; }
 
+    /** The circle the mouse acts on, in the button's own coordinates. */
+    juce::Rectangle<float> getCircleBounds() const noexcept { return { circleX, circleY, circleSize, circleSize }; }
+
     //==============================================================================
     void paintButton (juce::Graphics&, bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
     void resized() override;

@@ -59,9 +59,9 @@ check "To get more sets asks for its section (got $(sed -n 2p "$opened"))" test 
 page="$(sed -n 1p "$opened" | sed 's|^file://||')"
 check "the page F1 asks for exists" test -f "$page"
 check "the page has the sets section" grep -q 'id="sets"' "$page"
-# Every local link of the installed pages leads to an installed file.
+# Every local link and picture of the installed pages leads to an installed file.
 for p in "$home"/help/*.html; do
-    for link in $(grep -o 'href="[^"#][^"]*"' "$p" | sed 's/^href="//; s/"$//; s/#.*//'); do
+    for link in $(grep -oE '(href|src)="[^"#][^"]*"' "$p" | sed -E 's/^(href|src)="//; s/"$//; s/#.*//'); do
         check "$(basename "$p") links to an installed $link" test -e "$home/help/$link"
     done
 done

@@ -256,6 +256,8 @@ TEST_F (SpecialTagManagerTest, CellsShowSelectionInTheHighlightColour)
     const auto base = juce::Colour (0xFF228B22);
     manager.setHighlightColour (base);
     manager.setSelectedTags ("2,");
+    // No cell looks hovered before the mouse has been over the bar.
+    EXPECT_TRUE (kbtest::coloursClose (kbtest::renderComponent (manager).getPixelAt ((int) cellX (0, 3), 80), base));
     moveTo (cellX (1, 3), 80.0f);
 
     const auto image = kbtest::renderComponent (manager);

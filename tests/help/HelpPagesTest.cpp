@@ -1,3 +1,4 @@
+#include "advice/AdviceSet.h"
 #include "advice/TagCatalogue.h"
 #include "help/HelpPages.h"
 
@@ -153,5 +154,35 @@ TEST (HelpPages, TheTagTableForHandWrittenSetsIsTheCatalogue)
 
         EXPECT_EQ (rows, 67);
         EXPECT_EQ (page.indexOf ("<tr><td>3</td>"), -1); // no id outside the catalogue
+    }
+}
+
+TEST (HelpPages, BothPagesNameEveryBundledSetByItsFile)
+{
+    TagCatalogue catalogue;
+    const auto sets = kbtest::getBundledDataFolder().findChildFiles (juce::File::findFiles, false, "*.kbs");
+    ASSERT_FALSE (sets.isEmpty());
+
+    for (int language : { 0, 1 })
+    {
+        const auto page = HelpPages (helpFolder().getParentDirectory()).getPage (language).loadFileAsString();
+
+        for (auto& file : sets)
+        {
+            AdviceSet set (&catalogue);
+            set.setFile (file);
+            set.readFromFile (1);
+            EXPECT_TRUE (page.contains ("<tr><td><code>" + file.getFileName() + "</code></td><td>"
+                                        + set.getName().replace ("&", "&amp;") + "</td></tr>"))
+                << file.getFileName() << " (language " << language << ")";
+        }
+
+        // No row left for a set that is no longer bundled.
+        const auto table = page.fromFirstOccurrenceOf ("<table id=\"bundled\">", false, false)
+                               .upToFirstOccurrenceOf ("</table>", false, false);
+        int rows = 0;
+        for (int at = table.indexOf ("<tr><td>"); at >= 0; at = table.indexOf (at + 1, "<tr><td>"))
+            ++rows;
+        EXPECT_EQ (rows, sets.size()) << "language " << language;
     }
 }
