@@ -82,6 +82,9 @@ choose_menu_entry()
     local downs="$1"
     click_menu_button
     wait_for_popup || { fail "the menu did not open"; return 1; }
+    # The menu takes the item under the resting pointer on its first look at the mouse; keys
+    # pressed before that look would be overridden by it on a slow machine.
+    sleep 0.3
     local i
     for i in $(seq 1 "$downs"); do xdotool key Down; done
     xdotool key Return
