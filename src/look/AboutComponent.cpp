@@ -29,7 +29,9 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    updateLinks();
+    // Tab goes round the links only, never to the screen beneath.
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+    setLanguage (language);
 }
 
 AboutComponent::~AboutComponent()
@@ -41,6 +43,8 @@ void AboutComponent::setLanguage (int newLanguage)
 {
     language = newLanguage;
     updateLinks();
+    setTitle (language == 0 ? "A propos de Kindlebrook" : "About Kindlebrook");
+    setDescription (getCreditsText (language));
 }
 
 void AboutComponent::setHelpPages (const HelpPages& pages)
@@ -64,6 +68,13 @@ void AboutComponent::updateLinks()
 {
     juce::HyperlinkButton** links[] = { &firstLink, &secondLink, &thirdLink, &fourthLink };
 
+    static const char* const names[][2] = {
+        { "Guide : le programme", "Guide: the program" },
+        { "Guide : trouver et partager des sets", "Guide: finding and sharing sets" },
+        { "Guide : d'où vient l'idée", "Guide: where the idea comes from" },
+        { "Guide : code source et licence", "Guide: source code and licence" }
+    };
+
     if (firstLink != nullptr && firstLink->getButtonText() == getLinkAddress (0))
         return;
 
@@ -73,6 +84,9 @@ void AboutComponent::updateLinks()
     {
         delete *links[i];
         *links[i] = makeLink (getLinkAddress (i));
+        // A screen reader names a link by what it opens; the address it shows is its help.
+        (*links[i])->setTitle (juce::String::fromUTF8 (names[i][language == 0 ? 0 : 1]));
+        (*links[i])->setHelpText (getLinkAddress (i));
         addAndMakeVisible (*links[i]);
     }
 
@@ -104,6 +118,11 @@ juce::String AboutComponent::getCreditsText (int language)
            "supported the concept, and to everybody who created and shared advice sets."
            "\n\n"
            "More information is available on:";
+}
+
+std::unique_ptr<juce::AccessibilityHandler> AboutComponent::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
 }
 
 //==============================================================================
