@@ -6,6 +6,7 @@
 #include "SpecialTagManager.h"
 #include "advice/AdviceSet.h"
 #include "look/CustomLookAndFeel.h"
+#include "look/PanelFocus.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
@@ -260,19 +261,8 @@ void EditionComponent::getCommandInfo (juce::CommandID id, juce::ApplicationComm
 
 bool EditionComponent::keyPressed (const juce::KeyPress& key)
 {
-    // The panel holds the focus for its shortcuts; Tab from it goes to its first control, and
-    // Shift+Tab to its last, rather than to the screen beneath.
-    const auto shiftTab = juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0);
-
-    if (hasKeyboardFocus (false) && (key == juce::KeyPress::tabKey || key == shiftTab))
-    {
-        const auto controls = createKeyboardFocusTraverser()->getAllComponents (this);
-
-        if (! controls.empty())
-            (key == shiftTab ? controls.back() : controls.front())->grabKeyboardFocus();
-
+    if (PanelFocus::enterOnTab (*this, key))
         return true;
-    }
 
     // The keys of the table, run at once: a command typed right after an edit sees that edit.
     auto& mappings = *commandManager->getKeyMappings();

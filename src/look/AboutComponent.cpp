@@ -1,6 +1,7 @@
 #include "AboutComponent.h"
 
 #include "CustomLookAndFeel.h"
+#include "PanelFocus.h"
 
 namespace
 {
@@ -14,6 +15,8 @@ juce::HyperlinkButton* makeLink (const juce::String& address)
     // The address is both what the user reads and what a click opens.
     auto* link = new juce::HyperlinkButton (address, juce::URL (address));
     link->setFont (getLinkFont(), false, juce::Justification::centredLeft);
+    // Only Tab gives a link the focus, so that the line showing it is for the keyboard alone.
+    link->setMouseClickGrabsKeyboardFocus (false);
     return link;
 }
 
@@ -29,8 +32,10 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    // Tab goes round the links only, never to the screen beneath.
+    // It takes the focus when shown, so that a screen reader reads it whole; Tab then goes round
+    // the links only, never to the screen beneath.
     setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+    setWantsKeyboardFocus (true);
     setLanguage (language);
 }
 
@@ -138,6 +143,25 @@ void AboutComponent::paint (juce::Graphics& g)
     g.setFont (juce::Font ("Verdana", 14.0f, juce::Font::plain));
     g.setColour (juce::Colour (0xffffffff));
     g.drawMultiLineText (getCreditsText (language), 50, 40, getWidth() - 100, juce::Justification::left);
+}
+
+bool AboutComponent::keyPressed (const juce::KeyPress& key)
+{
+    return PanelFocus::enterOnTab (*this, key);
+}
+
+void AboutComponent::paintOverChildren (juce::Graphics& g)
+{
+    for (auto* link : { firstLink, secondLink, thirdLink, fourthLink })
+    {
+        if (link->hasKeyboardFocus (false))
+        {
+            const auto area = link->getBounds();
+            g.setColour (juce::Colours::lightgrey.withAlpha (0.6f));
+            g.drawHorizontalLine (area.getBottom() - 3, (float) area.getX(),
+                                  (float) (area.getX() + getLinkFont().getStringWidth (link->getButtonText())));
+        }
+    }
 }
 
 void AboutComponent::resized()

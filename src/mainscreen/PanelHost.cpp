@@ -94,7 +94,7 @@ void PanelHost::showAbout (int language)
     auto& panel = about();
     panel.setLanguage (language);
     show (panel);
-    // To its first link: Tab goes round the links, and a screen reader reads the panel.
+    // A screen reader reads the panel; Tab goes on to its links.
     panel.grabKeyboardFocus();
 }
 

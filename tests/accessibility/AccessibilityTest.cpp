@@ -79,16 +79,10 @@ juce::StringArray checkControls (Handler& top)
 
         const auto id = element->getComponent().getComponentID() + " " + element->getTitle();
         EXPECT_TRUE (element->getTitle().isNotEmpty()) << id;
-        if (role == Role::slider)
-        {
-            EXPECT_NE (element->getValueInterface(), nullptr) << id;
-        }
-        else
-        {
-            EXPECT_TRUE (element->getActions().contains (juce::AccessibilityActionType::press)) << id;
-        }
-        if (role == Role::toggleButton || role == Role::radioButton)
-            EXPECT_TRUE (element->getCurrentState().isCheckable()) << id;
+        const auto needs = role == Role::slider ? element->getValueInterface() != nullptr
+                                                : element->getActions().contains (juce::AccessibilityActionType::press);
+        const auto checkable = (role != Role::toggleButton && role != Role::radioButton) || element->getCurrentState().isCheckable();
+        EXPECT_TRUE (needs && checkable) << id;
         titles.add (element->getTitle());
     }
     return titles;
