@@ -1,20 +1,9 @@
 #include "NamedComboBox.h"
 
+#include "widgets/ReadOnlyTextValue.h"
+
 namespace
 {
-class ShownEntry : public juce::AccessibilityTextValueInterface
-{
-public:
-    explicit ShownEntry (juce::ComboBox& boxToRead) : box (boxToRead) {}
-
-    bool isReadOnly() const override { return true; }
-    juce::String getCurrentValueAsString() const override { return box.getText(); }
-    void setValueAsString (const juce::String&) override {}
-
-private:
-    juce::ComboBox& box;
-};
-
 class NamedComboBoxHandler : public juce::AccessibilityHandler
 {
 public:
@@ -23,7 +12,7 @@ public:
                                       juce::AccessibilityActions()
                                           .addAction (juce::AccessibilityActionType::press, [&boxToWrap] { boxToWrap.showPopup(); })
                                           .addAction (juce::AccessibilityActionType::showMenu, [&boxToWrap] { boxToWrap.showPopup(); }),
-                                      { std::make_unique<ShownEntry> (boxToWrap) }),
+                                      { std::make_unique<ReadOnlyTextValue> ([&boxToWrap] { return boxToWrap.getText(); }) }),
           box (boxToWrap)
     {
     }

@@ -1,5 +1,7 @@
 #include "SpecialLabel.h"
 
+#include "ReadOnlyTextValue.h"
+
 namespace
 {
 /** The label's editor, which leaves by Tab as well as by Return. */
@@ -22,19 +24,6 @@ public:
     }
 };
 
-class ShownText : public juce::AccessibilityTextValueInterface
-{
-public:
-    explicit ShownText (juce::Label& labelToRead) : label (labelToRead) {}
-
-    bool isReadOnly() const override { return true; }
-    juce::String getCurrentValueAsString() const override { return label.getText(); }
-    void setValueAsString (const juce::String&) override {}
-
-private:
-    juce::Label& label;
-};
-
 class SpecialLabelHandler : public juce::AccessibilityHandler
 {
 public:
@@ -44,7 +33,7 @@ public:
                                       labelToWrap.isEditable() ? juce::AccessibilityActions().addAction (juce::AccessibilityActionType::press,
                                                                                                         [&labelToWrap] { labelToWrap.showEditor(); })
                                                                : juce::AccessibilityActions(),
-                                      { std::make_unique<ShownText> (labelToWrap) }),
+                                      { std::make_unique<ReadOnlyTextValue> ([&labelToWrap] { return labelToWrap.getText(); }) }),
           label (labelToWrap)
     {
     }
