@@ -297,10 +297,19 @@ void SpecialButton::mouseExit (const juce::MouseEvent& e)
 
 void SpecialButton::mouseDown (const juce::MouseEvent& e)
 {
-    if (isInCircle (e))
-        juce::Button::mouseDown (e);
-    else
+    if (! isInCircle (e))
+    {
         juce::Button::mouseExit (e);
+        return;
+    }
+
+    // A focus within the panel stays where it is, but a window without the focus gets it back
+    // as a click that takes the focus would give it: a popup menu opened by the click stays
+    // open only in the active window.
+    if (auto* parent = getParentComponent(); parent != nullptr && parent->isShowing() && ! parent->hasKeyboardFocus (true))
+        parent->grabKeyboardFocus();
+
+    juce::Button::mouseDown (e);
 }
 
 void SpecialButton::mouseDrag (const juce::MouseEvent& e)
