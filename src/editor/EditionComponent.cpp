@@ -6,6 +6,7 @@
 #include "SpecialTagManager.h"
 #include "advice/AdviceSet.h"
 #include "look/CustomLookAndFeel.h"
+#include "look/PanelFocus.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
@@ -260,6 +261,9 @@ void EditionComponent::getCommandInfo (juce::CommandID id, juce::ApplicationComm
 
 bool EditionComponent::keyPressed (const juce::KeyPress& key)
 {
+    if (PanelFocus::enterOnTab (*this, key))
+        return true;
+
     // The keys of the table, run at once: a command typed right after an edit sees that edit.
     auto& mappings = *commandManager->getKeyMappings();
 

@@ -91,9 +91,8 @@ EditionView::EditionView (TagCatalogue* catalogue, SetLibrary* library)
             button->setCaptionAlwaysShown (true);
 
         button->setButtonColour (setUp.colour);
-        // A click leaves the focus with the panel: a button holding it would take a later Return
-        // for a press, and its bounds reach far beyond its circle.
-        button->setWantsKeyboardFocus (false);
+        // A click leaves the focus with the panel (SpecialButton takes it only by Tab): a button
+        // holding it would take a later Return for a press.
         addAndMakeVisible (button);
     }
 
@@ -140,10 +139,29 @@ EditionView::EditionView (TagCatalogue* catalogue, SetLibrary* library)
     setUpLabel (*tagsAdviceLabel, "tagsAdviceLabel", { juce::Colours::white, juce::Justification::centred, verdana (12.0f) });
     addAndMakeVisible (tagsAdviceLabel);
 
+    // Tab goes round the panel's controls, never to the screen beneath, and it and a screen
+    // reader follow the panel from the file commands at the top down to the way out.
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+    int order = 0;
+    for (juce::Component* child : { (juce::Component*) newSetButton, (juce::Component*) openSetButton, (juce::Component*) saveButton,
+                                    (juce::Component*) saveAsButton, (juce::Component*) closeSetButton, (juce::Component*) languageButton,
+                                    (juce::Component*) nameLabel, (juce::Component*) adviceLabel, (juce::Component*) authorLabel,
+                                    (juce::Component*) wheel, (juce::Component*) descriptionButton, (juce::Component*) descriptionHeading,
+                                    (juce::Component*) setDescriptionLabel, (juce::Component*) colourButton, (juce::Component*) colourHeading,
+                                    (juce::Component*) colourSelector, (juce::Component*) tagsButton, (juce::Component*) tagManager,
+                                    (juce::Component*) tagsAdviceLabel, (juce::Component*) addAdviceButton, (juce::Component*) duplicateAdviceButton,
+                                    (juce::Component*) deleteAdviceButton, (juce::Component*) backButton })
+        child->setExplicitFocusOrder (++order);
+
     setLanguage (english);
     updateWindowTitle();
     showPage (0);
     updateButtonStates();
+}
+
+std::unique_ptr<juce::AccessibilityHandler> EditionView::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
 }
 
 EditionView::~EditionView()
@@ -178,6 +196,18 @@ void EditionView::setLanguage (int newLanguage)
     colourButton->setCaption (colourButton->getHighlightMode() == 2 ? back : choose ("Couleur", "Colour"));
 
     colourHeading->setText (choose ("Choisissez la couleur du set :", "Choose the set colour :"), juce::dontSendNotification);
+
+    // What a screen reader calls the controls whose captions do not say it.
+    setTitle (choose ("Édition des sets", "Set editor"));
+    backButton->setTitle (choose ("Quitter l'édition des sets", "Leave the set editor"));
+    languageButton->setHelpText (choose ("Langue du set : appuyez pour la changer", "Language of the set: press to switch it"));
+    nameLabel->setTitle (choose ("Nom du set", "Set name"));
+    adviceLabel->setTitle (choose ("Conseil", "Advice"));
+    authorLabel->setTitle (choose ("Auteur", "Author"));
+    setDescriptionLabel->setTitle (choose ("Description du set", "Set description"));
+    wheel->setTitle (choose ("Conseil du set", "Advice of the set"));
+    wheel->setLanguage (english);
+    colourSelector->setLanguage (english);
 
     for (auto* child : getChildren())
         child->repaint();
@@ -303,6 +333,8 @@ void EditionView::updateButtonStates()
 void EditionView::updateWindowTitle()
 {
     windowTitle = editedSet.getTitle();
+    // A screen reader tells which set the editor holds, as the title bar shows it.
+    setDescription (windowTitle);
 
     // Through the window itself where there is one, so that it keeps the title as its name.
     if (auto* window = dynamic_cast<juce::TopLevelWindow*> (getTopLevelComponent()))

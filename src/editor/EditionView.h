@@ -91,6 +91,8 @@ protected:
     juce::Label* tagsAdviceLabel = nullptr;
 
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
+
     std::unique_ptr<juce::Image> backgroundImage;
     juce::String windowTitle;
 

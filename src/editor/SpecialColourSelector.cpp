@@ -1,5 +1,20 @@
 #include "SpecialColourSelector.h"
 
+namespace
+{
+// The palette's colours by the names a person would give them, French then English.
+const char* const colourNames[][2] = {
+    { "rouge", "red" }, { "écarlate", "scarlet" }, { "rouge orangé", "orange red" }, { "orange", "orange" },
+    { "ambre", "amber" }, { "jaune", "yellow" }, { "jaune citron", "lemon yellow" }, { "vert jaune", "yellow green" },
+    { "vert lime", "lime green" }, { "vert vif", "bright green" }, { "vert", "green" }, { "vert émeraude", "emerald green" },
+    { "vert printemps", "spring green" }, { "vert menthe", "mint green" }, { "vert d'eau", "sea green" }, { "aigue-marine", "aquamarine" },
+    { "cyan", "cyan" }, { "bleu ciel", "sky blue" }, { "azur", "azure" }, { "bleu vif", "bright blue" },
+    { "bleu roi", "royal blue" }, { "bleu", "blue" }, { "bleu outremer", "ultramarine" }, { "indigo", "indigo" },
+    { "violet", "violet" }, { "pourpre", "purple" }, { "orchidée", "orchid" }, { "magenta", "magenta" },
+    { "fuchsia", "fuchsia" }, { "rose vif", "deep pink" }, { "framboise", "raspberry" }, { "cramoisi", "crimson" }
+};
+} // namespace
+
 SpecialColourSelector::SpecialColourSelector()
 {
     for (int i = 0; i < numColumns * numRows; ++i)
@@ -7,9 +22,84 @@ SpecialColourSelector::SpecialColourSelector()
 
     // Orange is the colour of every new set, so it must be selectable.
     palette.set (3, juce::Colours::orange);
+
+    setFocusContainerType (FocusContainerType::focusContainer);
+
+    for (int i = 0; i < palette.size(); ++i)
+    {
+        auto* square = squares.add (new AccessiblePart (juce::AccessibilityRole::radioButton));
+        square->getName = [this, i] { return getColourName (i); };
+        square->isChecked = [this, i] { return i == selectedIndex; };
+        square->onPress = [this, i] { choose (i); };
+        square->onKey = [this] (const juce::KeyPress& key) { return moveByKey (key); };
+        square->onFocusChange = [this] { repaint(); };
+        addAndMakeVisible (square);
+    }
+
+    updateFocusStop();
+    setLanguage (english);
 }
 
 SpecialColourSelector::~SpecialColourSelector() = default;
+
+void SpecialColourSelector::setLanguage (int newEnglish)
+{
+    english = newEnglish;
+    setTitle (english == 0 ? "Couleur du set" : "Set colour");
+}
+
+juce::String SpecialColourSelector::getColourName (int index) const
+{
+    if (! juce::isPositiveAndBelow (index, (int) std::size (colourNames)))
+        return {};
+
+    return juce::String::fromUTF8 (colourNames[index][english == 0 ? 0 : 1]);
+}
+
+std::unique_ptr<juce::AccessibilityHandler> SpecialColourSelector::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
+}
+
+void SpecialColourSelector::choose (int index)
+{
+    selectedIndex = index;
+    updateFocusStop();
+    sendChangeMessage();
+    repaint();
+}
+
+void SpecialColourSelector::updateFocusStop()
+{
+    for (int i = 0; i < squares.size(); ++i)
+        squares[i]->setWantsKeyboardFocus (i == selectedIndex);
+}
+
+bool SpecialColourSelector::moveByKey (const juce::KeyPress& key)
+{
+    const auto step = key == juce::KeyPress::leftKey ? -1 : key == juce::KeyPress::rightKey ? 1
+                    : key == juce::KeyPress::upKey ? -numColumns : key == juce::KeyPress::downKey ? numColumns : 0;
+    const auto target = selectedIndex + step;
+
+    // The arrows stop at the edges of the grid rather than wrap round.
+    if (step == 0 || ! juce::isPositiveAndBelow (target, palette.size())
+        || ((step == 1 || step == -1) && target / numColumns != selectedIndex / numColumns))
+        return step != 0;
+
+    squares[target]->press();
+    squares[target]->grabKeyboardFocus();
+    return true;
+}
+
+void SpecialColourSelector::resized()
+{
+    const auto slot = getSlotSize();
+    const auto gridX = (getWidth() - numColumns * slot) / 2;
+    const auto gridY = (getHeight() - numRows * slot) / 2;
+
+    for (int i = 0; i < squares.size(); ++i)
+        squares[i]->setBounds (gridX + (i % numColumns) * slot, gridY + (i / numColumns) * slot, slot, slot);
+}
 
 void SpecialColourSelector::setSelectedColour (juce::Colour colour)
 {
@@ -23,6 +113,8 @@ void SpecialColourSelector::setSelectedColour (juce::Colour colour)
             break;
         }
     }
+
+    updateFocusStop();
 }
 
 juce::Colour SpecialColourSelector::getSelectedColour() const
@@ -46,11 +138,7 @@ void SpecialColourSelector::mouseDown (const juce::MouseEvent& e)
 
     // A press in the gap around a square still counts for that square's slot.
     if (x >= gridX && x < gridX + numColumns * slot && y >= gridY && y < gridY + numRows * slot)
-    {
-        selectedIndex = (x - gridX) / slot + ((y - gridY) / slot) * numColumns;
-        sendChangeMessage();
-        repaint();
-    }
+        squares[(x - gridX) / slot + ((y - gridY) / slot) * numColumns]->press();
 }
 
 void SpecialColourSelector::paint (juce::Graphics& g)
@@ -73,6 +161,12 @@ void SpecialColourSelector::paint (juce::Graphics& g)
             {
                 g.setColour (juce::Colour (0xFFFFFFFF));
                 g.drawRect (square, 1);
+            }
+
+            if (squares[index]->hasKeyboardFocus (false))
+            {
+                g.setColour (juce::Colours::lightgrey.withAlpha (0.6f));
+                g.drawRect (square.expanded (2), 1);
             }
         }
     }

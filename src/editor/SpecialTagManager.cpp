@@ -31,11 +31,139 @@ SpecialTagManager::SpecialTagManager (const TagCatalogue* catalogueToUse)
     // The labels only display; the mouse belongs to the tabs and the bar.
     titleLabel->setInterceptsMouseClicks (false, false);
     descriptionLabel->setInterceptsMouseClicks (false, false);
+
+    buildParts();
 }
 
 SpecialTagManager::~SpecialTagManager()
 {
+    // The parts are owned by their arrays, the labels by the widget.
+    for (auto* part : tabs)
+        removeChildComponent (part);
+    for (auto* group : groups)
+        removeChildComponent (group);
+
     deleteAllChildren();
+}
+
+void SpecialTagManager::buildParts()
+{
+    setFocusContainerType (FocusContainerType::focusContainer);
+
+    for (int k = 0; k < TagCatalogue::numCategories; ++k)
+    {
+        auto* tab = tabs.add (new AccessiblePart (juce::AccessibilityRole::radioButton));
+        tab->getName = [this, k] { return catalogue != nullptr ? catalogue->getCategoryName (k) : juce::String(); };
+        tab->getHelp = [this, k] { return catalogue != nullptr ? catalogue->getCategoryDescription (k) : juce::String(); };
+        tab->isChecked = [this, k] { return k == currentCategory; };
+        tab->onPress = [this, k] { selectCategory (k); };
+        tab->onKey = [this] (const juce::KeyPress& key) { return moveByKey (key, true); };
+        tab->onFocusChange = [this] { showFocusedPart(); };
+        addAndMakeVisible (tab);
+
+        auto* group = groups.add (new AccessiblePart (juce::AccessibilityRole::group));
+        group->getName = tab->getName;
+        addChildComponent (group);
+
+        auto* parts = tagParts.add (new juce::OwnedArray<AccessiblePart>());
+
+        for (int i = 0; i < getNumTagsInCategory (k); ++i)
+        {
+            const auto id = k * 100 + i;
+            auto* tag = parts->add (new AccessiblePart (juce::AccessibilityRole::toggleButton));
+            tag->getName = [this, id] { return catalogue->getTagName (id); };
+            tag->getHelp = [this, id] { return catalogue->getTagDescription (id); };
+            tag->isChecked = [this, id] { return selectedTags.contains (id); };
+            tag->onPress = [this, id] { toggleTag (id); };
+            tag->onKey = [this] (const juce::KeyPress& key) { return moveByKey (key, false); };
+            tag->onFocusChange = [this] { showFocusedPart(); };
+            group->addAndMakeVisible (tag);
+        }
+    }
+
+    selectCategory (currentCategory);
+}
+
+std::unique_ptr<juce::AccessibilityHandler> SpecialTagManager::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
+}
+
+void SpecialTagManager::selectCategory (int category)
+{
+    currentCategory = category;
+    focusStopTag = 0;
+
+    for (int k = 0; k < groups.size(); ++k)
+        groups[k]->setVisible (k == currentCategory);
+
+    updateFocusStops();
+    repaint();
+}
+
+void SpecialTagManager::updateFocusStops()
+{
+    for (int k = 0; k < tabs.size(); ++k)
+    {
+        tabs[k]->setWantsKeyboardFocus (k == currentCategory);
+
+        for (int i = 0; i < tagParts[k]->size(); ++i)
+            tagParts[k]->getUnchecked (i)->setWantsKeyboardFocus (k == currentCategory && i == focusStopTag);
+    }
+}
+
+bool SpecialTagManager::moveByKey (const juce::KeyPress& key, bool amongTabs)
+{
+    const auto step = key == juce::KeyPress::leftKey ? -1 : key == juce::KeyPress::rightKey ? 1 : 0;
+
+    if (step == 0)
+        return false;
+
+    if (amongTabs)
+    {
+        const auto target = currentCategory + step;
+
+        if (juce::isPositiveAndBelow (target, tabs.size()))
+        {
+            tabs[target]->press();
+            tabs[target]->grabKeyboardFocus();
+        }
+    }
+    else if (juce::isPositiveAndBelow (focusStopTag + step, getNumTagsInCategory (currentCategory)))
+    {
+        focusStopTag += step;
+        updateFocusStops();
+        tagParts[currentCategory]->getUnchecked (focusStopTag)->grabKeyboardFocus();
+    }
+
+    return true;
+}
+
+void SpecialTagManager::showFocusedPart()
+{
+    repaint();
+
+    if (catalogue == nullptr)
+        return;
+
+    // As hovering does: the name and description of what the keyboard is on.
+    for (int k = 0; k < tabs.size(); ++k)
+    {
+        if (tabs[k]->hasKeyboardFocus (false))
+        {
+            titleLabel->setText (catalogue->getCategoryName (k), juce::dontSendNotification);
+            descriptionLabel->setText (catalogue->getCategoryDescription (k), juce::dontSendNotification);
+        }
+
+        for (int i = 0; i < tagParts[k]->size(); ++i)
+        {
+            if (tagParts[k]->getUnchecked (i)->hasKeyboardFocus (false))
+            {
+                titleLabel->setText (catalogue->getTagName (k * 100 + i), juce::dontSendNotification);
+                descriptionLabel->setText (catalogue->getTagDescription (k * 100 + i), juce::dontSendNotification);
+            }
+        }
+    }
 }
 
 void SpecialTagManager::setLanguage (int newEnglish)
@@ -44,6 +172,7 @@ void SpecialTagManager::setLanguage (int newEnglish)
     titleLabel->setText (english == 0 ? juce::String::fromUTF8 ("Choisissez les tags associés au conseil")
                                       : juce::String ("Choose the tags associated with the advice"),
                          juce::dontSendNotification);
+    setTitle (english == 0 ? "Tags du conseil" : "Tags of the advice");
     // One tab name differs between the languages.
     repaint();
 }
@@ -82,9 +211,8 @@ void SpecialTagManager::setHighlightColour (juce::Colour colour)
 
 void SpecialTagManager::resetCategory()
 {
-    currentCategory = 0;
+    selectCategory (0);
     updateLabels (false);
-    repaint();
 }
 
 int SpecialTagManager::getNumTagsInCategory (int category) const
@@ -197,8 +325,7 @@ void SpecialTagManager::mouseDown (const juce::MouseEvent& e)
 
     if (tab != -1)
     {
-        currentCategory = tab;
-        repaint();
+        tabs[tab]->press();
         return;
     }
 
@@ -208,17 +335,17 @@ void SpecialTagManager::mouseDown (const juce::MouseEvent& e)
         return;
 
     const auto id = currentCategory * 100 + cell;
+    // A drag carries on what the press did: deselecting (0) or selecting (1).
+    dragMode = selectedTags.contains (id) ? 0 : 1;
+    getTag (id).press();
+}
 
-    if (selectedTags.contains (id))
-    {
-        deselect (id);
-        dragMode = 0;
-    }
+void SpecialTagManager::toggleTag (int tagId)
+{
+    if (selectedTags.contains (tagId))
+        deselect (tagId);
     else
-    {
-        selectedTags.add (id);
-        dragMode = 1;
-    }
+        selectedTags.add (tagId);
 
     sendChangeMessage();
     repaint();
@@ -276,6 +403,12 @@ void SpecialTagManager::paint (juce::Graphics& g)
 
         g.setColour (k == currentCategory ? juce::Colour (0xFFD3D3D3) : juce::Colour (0xFF555555));
         g.drawRect (barLeft + k * tabWidth, tabTop, tabWidth - 8, 16, 1);
+
+        if (tabs[k]->hasKeyboardFocus (false))
+        {
+            g.setColour (juce::Colours::lightgrey.withAlpha (0.6f));
+            g.drawRect (barLeft + k * tabWidth - 2, tabTop - 2, tabWidth - 4, 20, 1);
+        }
     }
 
     const auto numTags = getNumTagsInCategory (currentCategory);
@@ -307,10 +440,38 @@ void SpecialTagManager::paint (juce::Graphics& g)
 
     g.setColour (juce::Colours::white);
     g.drawRect (juce::Rectangle<float> ((float) barLeft, (float) barTop, barWidth, (float) (barBottom - barTop)), 1.0f);
+
+    for (auto* tag : *tagParts[currentCategory])
+    {
+        if (tag->hasKeyboardFocus (false))
+        {
+            g.setColour (juce::Colours::black.withAlpha (0.6f));
+            g.drawRect (tag->getBoundsInParent().translated (barLeft, barTop).reduced (3), 1);
+        }
+    }
 }
 
 void SpecialTagManager::resized()
 {
     titleLabel->setBounds (20, 10, getWidth() - 40, 24);
     descriptionLabel->setBounds (20, getHeight() - 80, getWidth() - 40, 90);
+
+    // Each part lies over what it stands for, as paint() draws it.
+    const auto tabWidth = (getWidth() - 52) / 5;
+    const auto barWidth = (float) (getWidth() - 60);
+
+    for (int k = 0; k < tabs.size(); ++k)
+    {
+        tabs[k]->setBounds (barLeft + k * tabWidth, tabTop, tabWidth - 8, 16);
+        groups[k]->setBounds (barLeft, barTop, getWidth() - 60, barBottom - barTop);
+
+        const auto numTags = tagParts[k]->size();
+
+        for (int i = 0; i < numTags; ++i)
+        {
+            const auto left = (int) ((float) i * barWidth / (float) numTags);
+            const auto right = (int) ((float) (i + 1) * barWidth / (float) numTags);
+            tagParts[k]->getUnchecked (i)->setBounds (left, 0, right - left, barBottom - barTop);
+        }
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/AccessiblePart.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class TagCatalogue;
@@ -13,6 +15,12 @@ class TagCatalogue;
     The selection goes in and out as tag list text ("2,406,"). Every press and drag on
     the bar sends a change message; a mouse-wheel movement sends the action message
     "Wheel", after which getLastWheelDetails() holds its details.
+
+    For a screen reader the tabs are radio buttons named by their categories, and the tags of
+    the category shown are toggle buttons in a group named by it, with the catalogue's
+    description as help. From the keyboard the tabs are one stop of Tab and the tags another;
+    Left and Right move within them, Space or Return presses. The part with the focus shows its
+    name and description as hovering does, and a faint frame marks it.
 */
 class SpecialTagManager : public juce::Component,
                           public juce::ChangeBroadcaster,
@@ -37,6 +45,11 @@ public:
 
     juce::MouseWheelDetails getLastWheelDetails() const noexcept { return lastWheel; }
 
+    int getCurrentCategory() const noexcept { return currentCategory; }
+    /** The controls standing for a category's tab and for one of its tags. */
+    AccessiblePart& getTab (int category) { return *tabs[category]; }
+    AccessiblePart& getTag (int tagId) { return *tagParts[tagId / 100]->getUnchecked (tagId % 100); }
+
     void mouseMove (const juce::MouseEvent& e) override;
     void mouseExit (const juce::MouseEvent& e) override;
     void mouseDown (const juce::MouseEvent& e) override;
@@ -47,6 +60,16 @@ public:
     void resized() override;
 
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
+    void buildParts();
+    void selectCategory (int category);
+    /** A press on a tag's cell: selects it, or deselects it if it may go. */
+    void toggleTag (int tagId);
+    /** Left and Right among the tabs or among the tags of the category shown. */
+    bool moveByKey (const juce::KeyPress& key, bool amongTabs);
+    /** Only the tab shown and one tag of it are stops of Tab. */
+    void updateFocusStops();
+    void showFocusedPart();
     int getNumTagsInCategory (int category) const;
     /** The tab under a point, or -1. */
     int getTabAt (juce::Point<float> point) const;
@@ -67,6 +90,9 @@ private:
     juce::Colour highlightColour { 0xFFFFA500 };
     juce::MouseWheelDetails lastWheel {};
     int dragMode = -1;
+    juce::OwnedArray<AccessiblePart> tabs, groups;
+    juce::OwnedArray<juce::OwnedArray<AccessiblePart>> tagParts;
+    int focusStopTag = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SpecialTagManager)
 };

@@ -1,6 +1,7 @@
 #include "AboutComponent.h"
 
 #include "CustomLookAndFeel.h"
+#include "PanelFocus.h"
 
 namespace
 {
@@ -14,6 +15,8 @@ juce::HyperlinkButton* makeLink (const juce::String& address)
     // The address is both what the user reads and what a click opens.
     auto* link = new juce::HyperlinkButton (address, juce::URL (address));
     link->setFont (getLinkFont(), false, juce::Justification::centredLeft);
+    // Only Tab gives a link the focus, so that the line showing it is for the keyboard alone.
+    link->setMouseClickGrabsKeyboardFocus (false);
     return link;
 }
 
@@ -29,7 +32,11 @@ void placeLink (juce::HyperlinkButton& link, int x, int y, int width)
 
 AboutComponent::AboutComponent()
 {
-    updateLinks();
+    // It takes the focus when shown, so that a screen reader reads it whole; Tab then goes round
+    // the links only, never to the screen beneath.
+    setFocusContainerType (FocusContainerType::keyboardFocusContainer);
+    setWantsKeyboardFocus (true);
+    setLanguage (language);
 }
 
 AboutComponent::~AboutComponent()
@@ -41,6 +48,8 @@ void AboutComponent::setLanguage (int newLanguage)
 {
     language = newLanguage;
     updateLinks();
+    setTitle (language == 0 ? "A propos de Kindlebrook" : "About Kindlebrook");
+    setDescription (getCreditsText (language));
 }
 
 void AboutComponent::setHelpPages (const HelpPages& pages)
@@ -64,6 +73,13 @@ void AboutComponent::updateLinks()
 {
     juce::HyperlinkButton** links[] = { &firstLink, &secondLink, &thirdLink, &fourthLink };
 
+    static const char* const names[][2] = {
+        { "Guide : le programme", "Guide: the program" },
+        { "Guide : trouver et partager des sets", "Guide: finding and sharing sets" },
+        { "Guide : d'où vient l'idée", "Guide: where the idea comes from" },
+        { "Guide : code source et licence", "Guide: source code and licence" }
+    };
+
     if (firstLink != nullptr && firstLink->getButtonText() == getLinkAddress (0))
         return;
 
@@ -73,6 +89,9 @@ void AboutComponent::updateLinks()
     {
         delete *links[i];
         *links[i] = makeLink (getLinkAddress (i));
+        // A screen reader names a link by what it opens; the address it shows is its help.
+        (*links[i])->setTitle (juce::String::fromUTF8 (names[i][language == 0 ? 0 : 1]));
+        (*links[i])->setHelpText (getLinkAddress (i));
         addAndMakeVisible (*links[i]);
     }
 
@@ -106,6 +125,11 @@ juce::String AboutComponent::getCreditsText (int language)
            "More information is available on:";
 }
 
+std::unique_ptr<juce::AccessibilityHandler> AboutComponent::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
+}
+
 //==============================================================================
 void AboutComponent::mouseDown (const juce::MouseEvent&)
 {
@@ -119,6 +143,25 @@ void AboutComponent::paint (juce::Graphics& g)
     g.setFont (juce::Font ("Verdana", 14.0f, juce::Font::plain));
     g.setColour (juce::Colour (0xffffffff));
     g.drawMultiLineText (getCreditsText (language), 50, 40, getWidth() - 100, juce::Justification::left);
+}
+
+bool AboutComponent::keyPressed (const juce::KeyPress& key)
+{
+    return PanelFocus::enterOnTab (*this, key);
+}
+
+void AboutComponent::paintOverChildren (juce::Graphics& g)
+{
+    for (auto* link : { firstLink, secondLink, thirdLink, fourthLink })
+    {
+        if (link->hasKeyboardFocus (false))
+        {
+            const auto area = link->getBounds();
+            g.setColour (juce::Colours::lightgrey.withAlpha (0.6f));
+            g.drawHorizontalLine (area.getBottom() - 3, (float) area.getX(),
+                                  (float) (area.getX() + getLinkFont().getStringWidth (link->getButtonText())));
+        }
+    }
 }
 
 void AboutComponent::resized()

@@ -9,7 +9,8 @@
     lined background, with four web links below them.
 
     A press anywhere on the panel but on a link sends "AboutExit"; the panel never
-    hides itself.
+    hides itself. For a screen reader the panel is a group whose description is the
+    credits, and each link is named by the section of the guide it opens.
 */
 class AboutComponent : public juce::Component,
                        public juce::ActionBroadcaster
@@ -34,10 +35,13 @@ public:
     juce::String getLinkAddress (int index) const;
 
     void mouseDown (const juce::MouseEvent&) override;
+    bool keyPressed (const juce::KeyPress&) override;
     void paint (juce::Graphics&) override;
+    void paintOverChildren (juce::Graphics&) override;
     void resized() override;
 
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     void updateLinks();
 
     int language = 1;

@@ -34,7 +34,8 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
       commands (*this, commandManager)
 {
     juce::LookAndFeel::setDefaultLookAndFeel (&customLookAndFeel);
-    setWantsKeyboardFocus (true);
+    // The focus goes to the advice text, which a screen reader then reads (see resting focus below).
+    setWantsKeyboardFocus (false);
 
     onProblem = [] (const juce::String& title, const juce::String& message)
     {
@@ -47,6 +48,10 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
                                             juce::ModalCallbackFunction::create ([answer] (int button) { answer (button == 1); }));
     };
     onOpenWebPage = [] (const juce::String& address) { juce::URL (address).launchInDefaultBrowser(); };
+    onAnnounce = [] (const juce::String& notice)
+    {
+        juce::AccessibilityHandler::postAnnouncement (notice, juce::AccessibilityHandler::AnnouncementPriority::medium);
+    };
 
     styleLabel (setNameLabel, juce::Colours::yellow, juce::Justification::centredTop, juce::Font ("Verdana", 16.0f, juce::Font::bold));
     styleLabel (adviceLabel, juce::Colours::white, juce::Justification::centred, juce::Font ("Verdana", 16.0f, juce::Font::plain));
@@ -68,7 +73,16 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
         button->addKeyListener (this);
     }
 
+    favoriteButton.setToggleable (true);
     favoriteButton.setOnState (0);
+
+    // Reading order for a screen reader; Tab visits those that take the focus in the same order.
+    // The advice text is where the focus rests, so that Space and Return there draw a new advice.
+    adviceLabel.setWantsKeyboardFocus (true);
+    int order = 0;
+    for (juce::Component* child : { (juce::Component*) &setNameLabel, (juce::Component*) &adviceLabel, (juce::Component*) &authorLabel,
+                                    (juce::Component*) &menuButton, (juce::Component*) &favoriteButton, (juce::Component*) &newAdviceButton })
+        child->setExplicitFocusOrder (++order);
 
     if (baseFolder != juce::File())
         setLibrary.setBaseFolder (baseFolder);
@@ -85,6 +99,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     };
     panels.onEditorLeft = [this] { refreshPool(); };
     panels.onClosed = [this] { grabFocusSoon(); };
+    panels.onScreenCovered = [this] (bool covered) { setScreenAccessible (! covered); };
 
     loadSettings();
     const auto lastItem = settings.LastItem;
@@ -205,8 +220,14 @@ bool MainComponent::keyPressed (const juce::KeyPress& key)
     return commandManager.getKeyMappings()->keyPressed (key, this);
 }
 
-bool MainComponent::keyPressed (const juce::KeyPress& key, juce::Component*)
+bool MainComponent::keyPressed (const juce::KeyPress& key, juce::Component* originatingComponent)
 {
+    // A button reached by Tab takes Space and Return for itself.
+    if ((key == juce::KeyPress::spaceKey || key == juce::KeyPress::returnKey)
+        && originatingComponent != nullptr && originatingComponent != &adviceLabel
+        && originatingComponent->hasKeyboardFocus (false))
+        return false;
+
     return keyPressed (key);
 }
 
@@ -220,12 +241,19 @@ bool MainComponent::keyStateChanged (bool isKeyDown, juce::Component*)
     return keyStateChanged (isKeyDown);
 }
 
+void MainComponent::mouseDown (const juce::MouseEvent&)
+{
+    // A click on the screen takes the focus back from a button, as a click on the advice does.
+    if (! isAnyPanelShown() && adviceLabel.isShowing())
+        adviceLabel.grabKeyboardFocus();
+}
+
 void MainComponent::buttonClicked (juce::Button* button)
 {
     if (button == &newAdviceButton)
         showAdvice (-1, true);
     else if (button == &menuButton)
-        showMenu();
+        commands.showMenu (menuButton.hasKeyboardFocus (false) ? &menuButton : nullptr); // by the button from the keyboard
     else if (button == &favoriteButton)
         toggleFavourite();
 }
@@ -266,6 +294,7 @@ void MainComponent::takeOptions (OptionsComponent& options)
     if (! saveSettings())
         onProblem (choose ("Réglages non enregistrés", "Settings not saved"), settingsNotWrittenMessage());
 
+    updateAccessibleNames();
     refreshPool();
 }
 
@@ -342,6 +371,15 @@ void MainComponent::showAdvice (int index, bool withFade)
     authorLabel.setText (setName.isEmpty() ? juce::String() : setLibrary.getPoolAuthor (currentIndex),
                          juce::dontSendNotification);
 
+    // Told only once the window is up: at the start the screen reader reads the focused advice.
+    if (isShowing())
+    {
+        if (auto* handler = adviceLabel.getAccessibilityHandler())
+            handler->notifyAccessibilityEvent (juce::AccessibilityEvent::valueChanged);
+
+        onAnnounce (adviceLabel.getText());
+    }
+
     const auto colour = setLibrary.getPoolColour (currentIndex);
 
     if (! withFade)
@@ -364,7 +402,12 @@ void MainComponent::toggleFavourite()
     const auto newState = favoriteButton.getOnState() != 1 ? 1 : 0;
     favoriteButton.setOnState (newState);
 
-    if (! setLibrary.setPoolFavourite (currentIndex, newState == 1))
+    if (setLibrary.setPoolFavourite (currentIndex, newState == 1))
+    {
+        onAnnounce (newState == 1 ? choose ("Ajouté aux favoris", "Marked as a favourite")
+                                  : choose ("Retiré des favoris", "No longer a favourite"));
+    }
+    else
     {
         // Show what the set file really holds, and say why the mark did not stick.
         favoriteButton.setOnState (setLibrary.isPoolFavourite (currentIndex) ? 1 : 0);
@@ -397,6 +440,42 @@ void MainComponent::loadSettings()
 {
     settings.load();
     tagCatalogue.rebuild (settings.Language != 0);
+    updateAccessibleNames();
+}
+
+//==============================================================================
+std::unique_ptr<juce::AccessibilityHandler> MainComponent::createAccessibilityHandler()
+{
+    // The screen itself says nothing: its texts and buttons speak for it.
+    return createIgnoredAccessibilityHandler (*this);
+}
+
+void MainComponent::updateAccessibleNames()
+{
+    // The labels' titles are their texts; these say what each text is.
+    setNameLabel.setDescription (choose ("Set de conseils", "Advice set"));
+    adviceLabel.setDescription (choose ("Conseil", "Advice"));
+    authorLabel.setDescription (choose ("Auteur", "Author"));
+
+    const auto keyHelp = [this] (const char* french, const char* english, juce::CommandID command)
+    {
+        const auto keys = commandManager.getKeyMappings()->getKeyPressesAssignedToCommand (command);
+        return choose (french, english) + (keys.isEmpty() ? juce::String() : " (" + keys[0].getTextDescription() + ")");
+    };
+
+    menuButton.setTitle (choose ("Menu", "Menu"));
+    menuButton.setHelpText (keyHelp ("Options, minuterie, édition des sets, aide", "Options, timer, set editor, help", MainCommands::openMenu));
+    favoriteButton.setTitle (choose ("Favori", "Favourite"));
+    favoriteButton.setHelpText (keyHelp ("Marque le conseil comme favori", "Marks the advice as a favourite", MainCommands::favourite));
+    newAdviceButton.setTitle (choose ("Nouveau conseil", "New advice"));
+    newAdviceButton.setHelpText (keyHelp ("Tire un autre conseil", "Draws another advice", MainCommands::newAdvice));
+}
+
+void MainComponent::setScreenAccessible (bool accessible)
+{
+    for (auto* child : { (juce::Component*) &setNameLabel, (juce::Component*) &adviceLabel, (juce::Component*) &authorLabel,
+                         (juce::Component*) &menuButton, (juce::Component*) &favoriteButton, (juce::Component*) &newAdviceButton })
+        child->setAccessible (accessible);
 }
 
 bool MainComponent::saveSettings()

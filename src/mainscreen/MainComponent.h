@@ -23,6 +23,10 @@ class EditionComponent;
     The main screen: one advice inside a ring in its set's colour, with the menu, favourite and
     new-advice buttons. It owns the program's parts (settings, sets, commands, panels) and is
     where they meet.
+
+    The keyboard focus rests on the advice text, where Space and Return draw a new advice; Tab
+    goes on to the menu, favourite and new-advice buttons, which Space and Return then press,
+    and back to the advice. Every other key is a command wherever the focus is.
 */
 class MainComponent : public juce::Component,
                       public juce::Button::Listener,
@@ -129,8 +133,19 @@ public:
     /** Opens a web page; the default browser by default (tests replace it). */
     std::function<void (const juce::String& address)> onOpenWebPage;
 
+    /** Tells a screen reader what just changed (a new advice, a favourite mark); by default an
+        announcement through the platform's accessibility, which speaks it whatever has the focus. */
+    std::function<void (const juce::String& notice)> onAnnounce;
+
+    void mouseDown (const juce::MouseEvent&) override;
+
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     void globalFocusChanged (juce::Component* focusedComponent) override;
+    /** Names the controls for a screen reader in the interface language. */
+    void updateAccessibleNames();
+    /** While a panel covers the screen, a screen reader finds only the panel. */
+    void setScreenAccessible (bool accessible);
     void loadSettings();
     void takeOptions (OptionsComponent&);
     /** Says that the settings file could not be written, and where it is. */

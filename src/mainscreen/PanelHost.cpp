@@ -73,7 +73,7 @@ void PanelHost::showOptions (const SettingsFile& settings)
     panel.setSelectedSet (settings.Sets, settings.LookForFavorites);
     panel.setTagFilter (settings.Tags);
     panel.showSetDescription();
-    panel.setVisible (true);
+    show (panel);
     panel.getInterfaceBox().grabKeyboardFocus();
     catalogue.rebuild (settings.Language != 0);
 }
@@ -83,7 +83,7 @@ void PanelHost::showEditor (int language)
     auto& panel = editor();
     panel.closeSet();
     panel.setLanguage (language);
-    panel.setVisible (true);
+    show (panel);
     // The editor's shortcuts must work at once, without a click into the panel first.
     panel.grabKeyboardFocus();
     catalogue.rebuild (language != 0);
@@ -93,7 +93,9 @@ void PanelHost::showAbout (int language)
 {
     auto& panel = about();
     panel.setLanguage (language);
-    panel.setVisible (true);
+    show (panel);
+    // A screen reader reads the panel; Tab goes on to its links.
+    panel.grabKeyboardFocus();
 }
 
 bool PanelHost::isAnyShown() const
@@ -115,10 +117,24 @@ bool PanelHost::isEditorShown() const
     return editionPanel != nullptr && editionPanel->isVisible();
 }
 
+void PanelHost::show (juce::Component& panel)
+{
+    if (onScreenCovered)
+        onScreenCovered (true);
+
+    panel.setVisible (true);
+}
+
 void PanelHost::hide (juce::Component* panel)
 {
-    if (panel != nullptr)
-        panel->setVisible (false);
+    if (panel == nullptr || ! panel->isVisible())
+        return;
+
+    // Before the panel goes, so that the focus it leaves lands on a control a screen reader sees.
+    if (onScreenCovered)
+        onScreenCovered (false);
+
+    panel->setVisible (false);
 }
 
 bool PanelHost::handleMessage (const juce::String& message)

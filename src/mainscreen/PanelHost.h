@@ -56,10 +56,13 @@ public:
     std::function<void()> onEditorLeft;
     /** After any panel has gone: the keys belong to the screen again. */
     std::function<void()> onClosed;
+    /** True just before a panel shows, false just before it goes. */
+    std::function<void (bool covered)> onScreenCovered;
 
 private:
     template <typename Panel>
     Panel& build (std::unique_ptr<Panel>& panel, std::function<Panel*()> make);
+    void show (juce::Component& panel);
     void hide (juce::Component* panel);
 
     juce::Component& screen;

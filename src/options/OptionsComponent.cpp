@@ -1,5 +1,6 @@
 #include "OptionsComponent.h"
 
+#include "NamedComboBox.h"
 #include "look/CustomLookAndFeel.h"
 
 namespace
@@ -13,7 +14,7 @@ juce::Label* makeLabel (const juce::String& id)
 
 juce::ComboBox* makeBox (const juce::String& id)
 {
-    auto* box = new juce::ComboBox();
+    auto* box = new NamedComboBox();
     box->setComponentID (id);
     return box;
 }
@@ -72,12 +73,15 @@ OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* libr
         button->addListener (this);
     }
 
-    // Tab goes round the panel's own fields in reading order, never to the screen beneath.
+    // Tab goes round the panel's own fields in reading order, never to the screen beneath; a
+    // screen reader reads every child in that order, each caption before its box.
     setFocusContainerType (FocusContainerType::keyboardFocusContainer);
     int order = 0;
-    for (juce::Component* field : { (juce::Component*) interfaceBox, (juce::Component*) setLanguageBox, (juce::Component*) setsBox,
-                                    (juce::Component*) tagsBox, (juce::Component*) okButton, (juce::Component*) cancelButton })
-        field->setExplicitFocusOrder (++order);
+    for (juce::Component* child : { (juce::Component*) titleLabel, (juce::Component*) interfaceLabel, (juce::Component*) interfaceBox,
+                                    (juce::Component*) setLanguageLabel, (juce::Component*) setLanguageBox, (juce::Component*) setsLabel,
+                                    (juce::Component*) setsBox, (juce::Component*) tagsLabel, (juce::Component*) tagsBox,
+                                    (juce::Component*) infoLabel, (juce::Component*) okButton, (juce::Component*) cancelButton })
+        child->setExplicitFocusOrder (++order);
 
     language = 1;
     setLanguage (1);
@@ -86,6 +90,11 @@ OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* libr
 OptionsComponent::~OptionsComponent()
 {
     deleteAllChildren();
+}
+
+std::unique_ptr<juce::AccessibilityHandler> OptionsComponent::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::group);
 }
 
 //==============================================================================
@@ -162,6 +171,13 @@ void OptionsComponent::setLanguage (int newLanguage)
     tagsLabel->setText (choose ("Tags", "Tags"), juce::dontSendNotification);
     okButton->setButtonText (choose ("OK", "OK"));
     cancelButton->setButtonText (choose ("Annuler", "Cancel"));
+
+    // Each box is named by its caption; the panel by its heading.
+    setTitle (titleLabel->getText());
+    interfaceBox->setTitle (interfaceLabel->getText());
+    setLanguageBox->setTitle (setLanguageLabel->getText());
+    setsBox->setTitle (setsLabel->getText());
+    tagsBox->setTitle (tagsLabel->getText());
 
     // The catalogue's own language, not the panel's, names the languages and tags.
     if (catalogue != nullptr)

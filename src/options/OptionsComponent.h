@@ -85,6 +85,7 @@ public:
     };
 
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     juce::String choose (const char* french, const char* english) const;
     juce::StringArray getSetNames (int languageSet) const;
     juce::StringArray getSetFileNames (int languageSet) const;

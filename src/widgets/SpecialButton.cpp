@@ -1,8 +1,56 @@
 #include "SpecialButton.h"
 
+namespace
+{
+class SpecialButtonAccessibilityHandler : public juce::AccessibilityHandler
+{
+public:
+    explicit SpecialButtonAccessibilityHandler (SpecialButton& buttonToWrap)
+        : juce::AccessibilityHandler (buttonToWrap,
+                                      buttonToWrap.isToggleable() ? juce::AccessibilityRole::toggleButton : juce::AccessibilityRole::button,
+                                      actionsFor (buttonToWrap)),
+          button (buttonToWrap)
+    {
+    }
+
+    juce::String getTitle() const override
+    {
+        const auto title = button.getTitle();
+        return title.isNotEmpty() ? title : button.getShownCaption();
+    }
+
+    juce::AccessibleState getCurrentState() const override
+    {
+        auto state = juce::AccessibilityHandler::getCurrentState();
+
+        if (button.isToggleable())
+            state = button.getOnState() != 0 ? state.withCheckable().withChecked() : state.withCheckable();
+
+        return state;
+    }
+
+private:
+    static juce::AccessibilityActions actionsFor (SpecialButton& button)
+    {
+        auto actions = juce::AccessibilityActions().addAction (juce::AccessibilityActionType::press, [&button] { button.triggerClick(); });
+
+        // At once, not through the message loop: a screen reader reads the new state right after.
+        if (button.isToggleable())
+            actions.addAction (juce::AccessibilityActionType::toggle,
+                               [&button] { button.setToggleState (button.getOnState() == 0, juce::sendNotificationSync); });
+
+        return actions;
+    }
+
+    SpecialButton& button;
+};
+} // namespace
+
 SpecialButton::SpecialButton()
     : juce::Button (juce::String())
 {
+    // A click leaves the focus where it was: Space and Return then keep their meaning there.
+    setMouseClickGrabsKeyboardFocus (false);
     updateCircle();
 }
 
@@ -60,8 +108,15 @@ void SpecialButton::setHighlightMode (int newMode)
 
 void SpecialButton::setOnState (int newState)
 {
+    const auto changed = onState != newState;
     onState = newState;
+    // The toggle state follows, so that a toggle through the screen reader starts from it.
+    setToggleState (newState != 0, juce::dontSendNotification);
     repaint();
+
+    if (changed)
+        if (auto* handler = getAccessibilityHandler())
+            handler->notifyAccessibilityEvent (juce::AccessibilityEvent::valueChanged);
 }
 
 //==============================================================================
@@ -169,9 +224,18 @@ void SpecialButton::paintButton (juce::Graphics& g, bool shouldDrawButtonAsHighl
         }
     }
 
-    const auto& shownCaption = onState != 0 ? onCaption : caption;
+    const auto keyboardFocus = hasKeyboardFocus (false);
 
-    if (caption.isEmpty() || shownCaption.isEmpty() || ! (shouldDrawButtonAsHighlighted || captionAlwaysShown))
+    if (keyboardFocus)
+    {
+        // Only Tab gives a button the focus (a click does not): a faint ring tells where it is.
+        g.setColour (Colours::lightgrey.withAlpha (0.6f));
+        g.drawEllipse (circleX - 3.0f, circleY - 3.0f, circleSize + 6.0f, circleSize + 6.0f, 1.0f);
+    }
+
+    const auto& shownCaption = getShownCaption();
+
+    if (caption.isEmpty() || shownCaption.isEmpty() || ! (shouldDrawButtonAsHighlighted || captionAlwaysShown || keyboardFocus))
         return;
 
     const Font font ("Verdana", 12.0f, Font::plain);
@@ -233,10 +297,19 @@ void SpecialButton::mouseExit (const juce::MouseEvent& e)
 
 void SpecialButton::mouseDown (const juce::MouseEvent& e)
 {
-    if (isInCircle (e))
-        juce::Button::mouseDown (e);
-    else
+    if (! isInCircle (e))
+    {
         juce::Button::mouseExit (e);
+        return;
+    }
+
+    // A focus within the panel stays where it is, but a window without the focus gets it back
+    // as a click that takes the focus would give it: a popup menu opened by the click stays
+    // open only in the active window.
+    if (auto* parent = getParentComponent(); parent != nullptr && parent->isShowing() && ! parent->hasKeyboardFocus (true))
+        parent->grabKeyboardFocus();
+
+    juce::Button::mouseDown (e);
 }
 
 void SpecialButton::mouseDrag (const juce::MouseEvent& e)
@@ -259,4 +332,21 @@ void SpecialButton::mouseDoubleClick (const juce::MouseEvent& e)
 {
     if (! isInCircle (e))
         juce::Button::mouseExit (e);
+}
+
+bool SpecialButton::keyPressed (const juce::KeyPress& key)
+{
+    // Space as well as Return, as buttons answer on every desktop.
+    if (isEnabled() && (key == juce::KeyPress::spaceKey || key == juce::KeyPress::returnKey))
+    {
+        triggerClick();
+        return true;
+    }
+
+    return false;
+}
+
+std::unique_ptr<juce::AccessibilityHandler> SpecialButton::createAccessibilityHandler()
+{
+    return std::make_unique<SpecialButtonAccessibilityHandler> (*this);
 }

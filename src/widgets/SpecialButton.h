@@ -6,6 +6,11 @@
 
     Only the circle's square reacts to the mouse, however large the bounds are,
     so that the caption beside it never highlights, presses or clicks the button.
+
+    A screen reader knows it by its title, or else by the caption it shows. A click does
+    not take the keyboard focus; Tab does, and then Space or Return presses it, a thin ring
+    shows where the focus is and the caption shows as under the mouse. A toggleable button
+    (setToggleable) tells its on-state as checked.
 */
 class SpecialButton : public juce::Button
 {
@@ -47,6 +52,8 @@ public:
 
     /** The circle the mouse acts on, in the button's own coordinates. */
     juce::Rectangle<float> getCircleBounds() const noexcept { return { circleX, circleY, circleSize, circleSize }; }
+    /** The caption for the on-state in force, empty when there is none. */
+    const juce::String& getShownCaption() const noexcept { return onState != 0 ? onCaption : caption; }
 
     //==============================================================================
     void paintButton (juce::Graphics&, bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown) override;
@@ -59,8 +66,11 @@ public:
     void mouseDrag (const juce::MouseEvent&) override;
     void mouseUp (const juce::MouseEvent&) override;
     void mouseDoubleClick (const juce::MouseEvent&) override;
+    bool keyPressed (const juce::KeyPress&) override;
 
 private:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
+
     void updateCircle();
     bool isInCircle (const juce::MouseEvent&) const;
 

@@ -1,5 +1,60 @@
 #include "SpecialLabel.h"
 
+#include "ReadOnlyTextValue.h"
+
+namespace
+{
+/** The label's editor, which leaves by Tab as well as by Return. */
+class LabelEditor : public juce::TextEditor
+{
+public:
+    using juce::TextEditor::TextEditor;
+
+    std::function<void (bool forwards)> onTab;
+
+    bool keyPressed (const juce::KeyPress& key) override
+    {
+        if (onTab && (key == juce::KeyPress::tabKey || key == juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0)))
+        {
+            onTab (! key.getModifiers().isShiftDown());
+            return true;
+        }
+
+        return juce::TextEditor::keyPressed (key);
+    }
+};
+
+class SpecialLabelHandler : public juce::AccessibilityHandler
+{
+public:
+    explicit SpecialLabelHandler (juce::Label& labelToWrap)
+        : juce::AccessibilityHandler (labelToWrap,
+                                      labelToWrap.isEditable() ? juce::AccessibilityRole::editableText : juce::AccessibilityRole::label,
+                                      labelToWrap.isEditable() ? juce::AccessibilityActions().addAction (juce::AccessibilityActionType::press,
+                                                                                                        [&labelToWrap] { labelToWrap.showEditor(); })
+                                                               : juce::AccessibilityActions(),
+                                      { std::make_unique<ReadOnlyTextValue> ([&labelToWrap] { return labelToWrap.getText(); }) }),
+          label (labelToWrap)
+    {
+    }
+
+    juce::String getTitle() const override
+    {
+        const auto title = label.getTitle();
+        return title.isNotEmpty() ? title : label.getText();
+    }
+
+    juce::AccessibleState getCurrentState() const override
+    {
+        // While it is edited, the editor is what a screen reader is on.
+        return label.isBeingEdited() ? juce::AccessibleState() : juce::AccessibilityHandler::getCurrentState();
+    }
+
+private:
+    juce::Label& label;
+};
+} // namespace
+
 SpecialLabel::SpecialLabel()
     : juce::Label (juce::String(), juce::String())
 {
@@ -73,9 +128,27 @@ void SpecialLabel::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWhe
 }
 
 //==============================================================================
+std::unique_ptr<juce::AccessibilityHandler> SpecialLabel::createAccessibilityHandler()
+{
+    return std::make_unique<SpecialLabelHandler> (*this);
+}
+
 juce::TextEditor* SpecialLabel::createEditorComponent()
 {
-    auto* editor = new juce::TextEditor (getName());
+    auto* editor = new LabelEditor (getName());
+    editor->setTitle (getTitle());
+    // After the key has been handled: the commit deletes the editor.
+    editor->onTab = [safeThis = juce::Component::SafePointer<SpecialLabel> (this)] (bool forwards)
+    {
+        juce::MessageManager::callAsync ([safeThis, forwards]
+        {
+            if (safeThis == nullptr)
+                return;
+
+            safeThis->commitEdit();
+            safeThis->moveKeyboardFocusToSibling (forwards);
+        });
+    };
 
     editor->setColour (juce::TextEditor::highlightedTextColourId, juce::Colours::white);
     editor->setColour (juce::TextEditor::highlightColourId, juce::Colours::orange);

@@ -12,7 +12,11 @@
     Return commits an edit and Escape cancels it. A click anywhere else in the window
     commits it too, as juce::Label does: the editor is modal, and an attempt to use
     another component ends it. Losing the keyboard focus to another window leaves
-    the editor open.
+    the editor open. Tab reaches an editable label and opens its editor; Tab and
+    Shift+Tab in the editor commit it and go on to the next or previous control.
+
+    A screen reader names the label by its title (what it holds: "Author") and reads
+    its text as its value.
 */
 class SpecialLabel : public juce::Label,
                      public juce::ChangeBroadcaster,
@@ -45,6 +49,7 @@ public:
     void mouseWheelMove (const juce::MouseEvent&, const juce::MouseWheelDetails&) override;
 
 protected:
+    std::unique_ptr<juce::AccessibilityHandler> createAccessibilityHandler() override;
     void paint (juce::Graphics&) override;
     juce::TextEditor* createEditorComponent() override;
     void textEditorTextChanged (juce::TextEditor&) override;

@@ -1,6 +1,68 @@
 #include "SpecialWheel.h"
 
-SpecialWheel::SpecialWheel() = default;
+namespace
+{
+/** Positions as a person counts them, from 1; a screen reader's increment adds one. */
+class WheelValue : public juce::AccessibilityValueInterface
+{
+public:
+    explicit WheelValue (SpecialWheel& wheelToDrive) : wheel (wheelToDrive) {}
+
+    bool isReadOnly() const override { return wheel.getCount() <= 0; }
+    double getCurrentValue() const override { return (double) wheel.getPosition() + 1.0; }
+    juce::String getCurrentValueAsString() const override { return wheel.getValueText(); }
+    void setValue (double newValue) override { wheel.moveTo (juce::roundToInt (newValue) - 1); }
+    void setValueAsString (const juce::String& newValue) override { setValue (newValue.getDoubleValue()); }
+
+    AccessibleValueRange getRange() const override
+    {
+        if (wheel.getCount() < 2)
+            return {};
+
+        return { { 1.0, (double) wheel.getCount() }, 1.0 };
+    }
+
+private:
+    SpecialWheel& wheel;
+};
+} // namespace
+
+SpecialWheel::SpecialWheel()
+{
+    setWantsKeyboardFocus (true);
+    setMouseClickGrabsKeyboardFocus (false);
+}
+
+std::unique_ptr<juce::AccessibilityHandler> SpecialWheel::createAccessibilityHandler()
+{
+    return std::make_unique<juce::AccessibilityHandler> (*this, juce::AccessibilityRole::slider, juce::AccessibilityActions(),
+                                                         juce::AccessibilityHandler::Interfaces { std::make_unique<WheelValue> (*this) });
+}
+
+void SpecialWheel::setLanguage (int newEnglish)
+{
+    english = newEnglish;
+}
+
+juce::String SpecialWheel::getValueText() const
+{
+    if (count <= 0 || position < 0)
+        return english == 0 ? "aucun" : "none";
+
+    return juce::String (position + 1) + (english == 0 ? " sur " : " of ") + juce::String (count);
+}
+
+void SpecialWheel::moveTo (int newPosition)
+{
+    const auto target = limitToRange (newPosition);
+
+    if (target == position)
+        return;
+
+    position = target;
+    showPosition();
+    sendChangeMessage();
+}
 
 SpecialWheel::~SpecialWheel()
 {
@@ -10,7 +72,15 @@ SpecialWheel::~SpecialWheel()
 void SpecialWheel::setPosition (int newPosition)
 {
     position = newPosition;
+    showPosition();
+}
+
+void SpecialWheel::showPosition()
+{
     repaint();
+
+    if (auto* handler = getAccessibilityHandler())
+        handler->notifyAccessibilityEvent (juce::AccessibilityEvent::valueChanged);
 }
 
 void SpecialWheel::setCount (int newCount)
@@ -47,7 +117,7 @@ void SpecialWheel::stepByWheel (const juce::MouseWheelDetails& wheel)
     else
         return;
 
-    repaint();
+    showPosition();
     sendChangeMessage();
 }
 
@@ -56,7 +126,7 @@ void SpecialWheel::mouseDown (const juce::MouseEvent& e)
     if (e.getNumberOfClicks() >= 2)
     {
         position = limitToRange (0);
-        repaint();
+        showPosition();
         sendChangeMessage();
     }
 }
@@ -130,7 +200,7 @@ void SpecialWheel::mouseWheelMove (const juce::MouseEvent&, const juce::MouseWhe
 void SpecialWheel::timerCallback()
 {
     position = limitToRange (runningUp ? position + 1 : position - 1);
-    repaint();
+    showPosition();
 
     // At the fastest speed listeners would be flooded; they hear of the run when it stops.
     if (stepInterval > 10)
@@ -184,7 +254,8 @@ void SpecialWheel::paint (juce::Graphics& g)
     const juce::Rectangle<float> box (boxX - 4.0f, h - 25.0f, boxWidth + 8.0f, 25.0f);
     g.setColour (juce::Colours::black);
     g.fillRoundedRectangle (box, 5.0f);
-    g.setColour (juce::Colours::darkgrey);
+    // Only Tab gives the wheel the focus: its frame then lights up a little.
+    g.setColour (hasKeyboardFocus (false) ? juce::Colours::lightgrey : juce::Colours::darkgrey);
     g.drawRoundedRectangle (box, 5.0f, 1.0f);
 
     g.setColour (juce::Colours::lightgrey);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every main-screen command from the keyboard alone, right after the start: the menu, the panels
-# and how Escape leaves them, the options by Tab, the favourite.
+# and how Escape leaves them, the options by Tab, the favourite, Tab over the screen's buttons.
 source "$(dirname "$0")/e2e.sh" "$@"
 
 # Ctrl+C as the user presses it; prints what reached the clipboard (nothing behind a panel).
@@ -76,6 +76,28 @@ check "Escape asks about the new set first" asks
 click_ignore
 sleep 0.5
 check "Ignore leaves the set editor" test -n "$(copy_by_key)"
+
+# Tab goes from the advice to the menu, the star and "+", and round again; Space and Return press
+# the button that has the focus, while on the advice Space still draws a new advice.
+advice=$(copy_by_key)
+marked() { is_favourite "$advice" && echo yes; }
+before=$(marked)
+xdotool key Tab Tab space
+sleep 0.5
+kb_screenshot "$KB_WORK/tab-star.png"
+check "Tab twice reaches the star, which Space presses" test "$(marked)" != "$before"
+check "Space on the star draws no new advice" test "$(copy_by_key)" = "$advice"
+xdotool key Tab Return
+sleep 0.5
+drawn=$(copy_by_key)
+check "Tab then Return presses +" test "$drawn" != "$advice"
+xdotool key Tab space
+sleep 0.5
+check "Tab goes round to the advice, where Space draws a new advice" test "$(copy_by_key)" != "$drawn"
+xdotool key shift+Tab shift+Tab shift+Tab space
+check "Shift+Tab goes back to the menu button, which Space opens" wait_for_popup
+xdotool key Escape
+sleep 0.3
 
 check "the program closes when asked" kb_close_app
 finish

@@ -23,8 +23,9 @@ kb_start_display()
             sleep 0.1
         done
         # A server that went away as soon as it answered (seen once under load: the window
-        # manager then finds no display) gives way to a fresh one on the next number.
-        if xdpyinfo >/dev/null 2>&1 && kb_start_window_manager; then
+        # manager then finds no display) gives way to a fresh one on the next number. So does
+        # a number another session took at the same moment: its server answers, ours has quit.
+        if xdpyinfo >/dev/null 2>&1 && kill -0 "$KB_DISPLAY_PID" 2>/dev/null && kb_start_window_manager; then
             return 0
         fi
         kb_stop_display

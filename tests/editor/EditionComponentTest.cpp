@@ -772,11 +772,13 @@ TEST_F (EditionComponentTest, ReturnAfterAClickOnAButtonPressesNothing)
         if (dynamic_cast<juce::Button*> (c) == nullptr)
             continue;
 
-        // A click gives the focus to what was clicked if it takes it, else to its nearest parent
-        // that does; Return goes there and up through the parents until one uses it.
-        auto* focus = c;
-        while (! focus->getWantsKeyboardFocus())
-            focus = focus->getParentComponent();
+        // A click leaves the focus with the panel when what was clicked takes none on a click;
+        // otherwise it gives it to what was clicked if it takes it, else to its nearest parent
+        // that does. Return goes there and up through the parents until one uses it.
+        juce::Component* focus = &panel;
+        if (c->getMouseClickGrabsKeyboardFocus())
+            for (focus = c; ! focus->getWantsKeyboardFocus();)
+                focus = focus->getParentComponent();
 
         for (auto* target = focus; target != nullptr && ! target->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));)
             target = target->getParentComponent();
