@@ -238,6 +238,10 @@ void drawTagsPage (MainComponent& main, EditionComponent& editor, int advice, co
 
     for (auto* nameOrDescription : tagManager.getChildren())
     {
+        // Its other children only speak to a screen reader.
+        if (dynamic_cast<juce::Label*> (nameOrDescription) == nullptr)
+            continue;
+
         const auto bounds = textBounds (main, shown (main, nameOrDescription, "tag name or description"));
         picture.mark ({ bounds.getRight() + 6.0f, bounds.getY() + 8.0f }, { picture.right(), bounds.getY() + 8.0f });
     }
