@@ -149,9 +149,9 @@ void MainComponent::globalFocusChanged (juce::Component* focusedComponent)
         || focusedComponent != getTopLevelComponent() || ! isShowing())
         return;
 
-    // The set editor has shortcuts of its own; the other panels leave the keys to the main screen.
-    if (panels.isEditorShown())
-        panels.editor().grabKeyboardFocus();
+    // The keys go to the panel shown (the editor's shortcuts, the options' fields), else to the screen.
+    if (auto* panel = panels.shownPanel())
+        panel->grabKeyboardFocus();
     else
         grabKeyboardFocus();
 }

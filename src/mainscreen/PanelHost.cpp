@@ -98,13 +98,13 @@ void PanelHost::showAbout (int language)
     panel.grabKeyboardFocus();
 }
 
-bool PanelHost::isAnyShown() const
+juce::Component* PanelHost::shownPanel() const
 {
     for (auto* panel : { (juce::Component*) aboutPanel.get(), (juce::Component*) optionsPanel.get(), (juce::Component*) editionPanel.get() })
         if (panel != nullptr && panel->isVisible())
-            return true;
+            return panel;
 
-    return false;
+    return nullptr;
 }
 
 juce::ApplicationCommandTarget* PanelHost::shownEditor() const

@@ -36,7 +36,8 @@ public:
     void showOptions (const SettingsFile& settings);
     void showEditor (int language);
     void showAbout (int language);
-    bool isAnyShown() const;
+    bool isAnyShown() const { return shownPanel() != nullptr; }
+    juce::Component* shownPanel() const;
     bool isEditorShown() const;
     /** The set editor while it is shown, whose commands then come after the screen's. */
     juce::ApplicationCommandTarget* shownEditor() const;
