@@ -254,6 +254,14 @@ TEST_F (SetLibraryTest, SetFileNameIsComparedWithoutCaseAndWinsOverTheLanguage)
     library.buildPool (0, "Missing.kbs", -1, 0);
     EXPECT_EQ (library.getPoolSize(), 0);
 
+    // Accents and a character beyond U+FFFF, a pair of UTF-16 units in Windows' file names.
+    const auto clef = juce::String::fromUTF8 ("M\xc3\xa9lodies \xf0\x9d\x84\x9e.kbs");
+    writeSet (dataFolder().getChildFile (clef), { "Clef", 1, juce::Colours::red, { { "hum it higher", "0," } } });
+    library.reload();
+    EXPECT_TRUE (library.getSetFileNames (1).contains (clef));
+    library.buildPool (-1, clef, -1, 0);
+    EXPECT_EQ (poolTexts(), juce::StringArray ("hum it higher"));
+
     // Names that differ only in case: the first in library order alone is chosen. Windows
     // names them one file.
     if (! juce::File::areFileNamesCaseSensitive())

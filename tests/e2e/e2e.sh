@@ -22,8 +22,9 @@ if [ -z "${KB_PROGRAM:-}" ]; then
 fi
 
 # The program starts in the desktop's language: the tests speak English unless they say otherwise.
+# UTF-8, as desktops are: Wine reads file names in the locale's character set.
 unset LC_ALL LC_MESSAGES
-export LANG=C
+export LANG=C.UTF-8
 
 kb_start_display || exit 1
 trap kb_stop_display EXIT
