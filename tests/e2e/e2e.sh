@@ -82,7 +82,9 @@ choose_menu_entry()
 {
     local downs="$1"
     click_menu_button
-    wait_for_popup || { fail "the menu did not open"; return 1; }
+    # A click that comes while a slow start (the sanitizer build) still holds the window is
+    # lost: one more then.
+    wait_for_popup || { click_menu_button; wait_for_popup; } || { fail "the menu did not open"; return 1; }
     # The menu takes the item under the resting pointer on its first look at the mouse; keys
     # pressed before that look would be overridden by it on a slow machine.
     sleep 0.3
@@ -132,6 +134,21 @@ set_file_of()
         fi
     done
     return 1
+}
+
+# Draws advice with "+" as many times as asked and prints how many came from a set file other
+# than the one given, naming each on the error output.
+draws_from_other_sets()
+{
+    local file="$1" count="$2" others=0 i advice
+    for i in $(seq 1 "$count"); do
+        click_new_advice
+        sleep 0.3
+        # A menu opened while the machine is busy can miss its keys: read once more then.
+        advice=$(read_advice) || advice=$(read_advice)
+        [ "$(set_file_of "$advice")" = "$file" ] || { others=$((others + 1)); echo "not from $(basename "$file"): \"$advice\"" >&2; }
+    done
+    echo "$others"
 }
 
 # A set file's text as UTF-8 with LF line ends, whichever form it is stored in.

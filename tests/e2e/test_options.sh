@@ -64,12 +64,7 @@ french_menu=$(menu_geometry fr)
 check "the menu changed with the language ($english_menu, now $french_menu)" test -n "$french_menu" -a "$french_menu" != "$english_menu"
 
 # Every advice drawn now comes from that set.
-others=0
-for i in 1 2 3 4 5 6; do
-    click_new_advice
-    advice=$(read_advice)
-    [ "$(set_file_of "$advice")" = "$KB_DATA/$sets" ] || { others=$((others + 1)); echo "not from $sets: $advice"; }
-done
+others=$(draws_from_other_sets "$KB_DATA/$sets" 6)
 check "six draws all come from $sets" test "$others" -eq 0
 kb_screenshot "$KB_WORK/french.png"
 
