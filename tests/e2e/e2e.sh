@@ -60,6 +60,14 @@ start_at()
     kb_start_app "$1"
     kb_wait_for_window || { fail "$2 did not open its window"; finish; }
     xdotool windowactivate --sync "$KB_WINDOW" >/dev/null 2>&1 || true
+    # The window is mapped before the program paints it and takes input (a first start on a
+    # fresh machine builds its font cache): clicks sent before then are lost. The ring's top
+    # edge is drawn in every state of the main screen.
+    local i
+    for i in $(seq 1 50); do
+        kb_screenshot "$KB_WORK/starting.png" 2>/dev/null && [ "$(pixel_rgb "$KB_WORK/starting.png" 250 50)" != "0,0,0" ] && break
+        sleep 0.2
+    done
     sleep 0.3
 }
 
