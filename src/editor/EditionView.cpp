@@ -3,6 +3,7 @@
 #include "SpecialColourSelector.h"
 #include "SpecialTagManager.h"
 #include "advice/AdviceSet.h"
+#include "look/PanelFocus.h"
 #include "widgets/SpecialButton.h"
 #include "widgets/SpecialLabel.h"
 #include "widgets/SpecialWheel.h"
@@ -142,16 +143,10 @@ EditionView::EditionView (TagCatalogue* catalogue, SetLibrary* library)
     // Tab goes round the panel's controls, never to the screen beneath, and it and a screen
     // reader follow the panel from the file commands at the top down to the way out.
     setFocusContainerType (FocusContainerType::keyboardFocusContainer);
-    int order = 0;
-    for (juce::Component* child : { (juce::Component*) newSetButton, (juce::Component*) openSetButton, (juce::Component*) saveButton,
-                                    (juce::Component*) saveAsButton, (juce::Component*) closeSetButton, (juce::Component*) languageButton,
-                                    (juce::Component*) nameLabel, (juce::Component*) adviceLabel, (juce::Component*) authorLabel,
-                                    (juce::Component*) wheel, (juce::Component*) descriptionButton, (juce::Component*) descriptionHeading,
-                                    (juce::Component*) setDescriptionLabel, (juce::Component*) colourButton, (juce::Component*) colourHeading,
-                                    (juce::Component*) colourSelector, (juce::Component*) tagsButton, (juce::Component*) tagManager,
-                                    (juce::Component*) tagsAdviceLabel, (juce::Component*) addAdviceButton, (juce::Component*) duplicateAdviceButton,
-                                    (juce::Component*) deleteAdviceButton, (juce::Component*) backButton })
-        child->setExplicitFocusOrder (++order);
+    PanelFocus::setReadingOrder ({ newSetButton, openSetButton, saveButton, saveAsButton, closeSetButton, languageButton,
+                                   nameLabel, adviceLabel, authorLabel, wheel, descriptionButton, descriptionHeading,
+                                   setDescriptionLabel, colourButton, colourHeading, colourSelector, tagsButton, tagManager,
+                                   tagsAdviceLabel, addAdviceButton, duplicateAdviceButton, deleteAdviceButton, backButton });
 
     setLanguage (english);
     updateWindowTitle();

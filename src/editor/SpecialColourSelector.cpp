@@ -130,29 +130,20 @@ int SpecialColourSelector::getSlotSize() const noexcept
 
 void SpecialColourSelector::mouseDown (const juce::MouseEvent& e)
 {
-    const auto slot = getSlotSize();
-    const auto gridX = (getWidth() - numColumns * slot) / 2;
-    const auto gridY = (getHeight() - numRows * slot) / 2;
-    const auto x = e.getPosition().x;
-    const auto y = e.getPosition().y;
-
-    // A press in the gap around a square still counts for that square's slot.
-    if (x >= gridX && x < gridX + numColumns * slot && y >= gridY && y < gridY + numRows * slot)
-        squares[(x - gridX) / slot + ((y - gridY) / slot) * numColumns]->press();
+    // A square's part covers its whole slot: a press in the gap around a square still counts.
+    for (auto* square : squares)
+        if (square->getBounds().contains (e.getPosition()))
+            square->press();
 }
 
 void SpecialColourSelector::paint (juce::Graphics& g)
 {
-    const auto slot = getSlotSize();
-    const auto originX = (getWidth() - numColumns * slot) / 2 + 3;
-    const auto originY = (getHeight() - numRows * slot) / 2 + 3;
-
     for (int column = 0; column < numColumns; ++column)
     {
         for (int row = 0; row < numRows; ++row)
         {
             const auto index = column + numColumns * row;
-            const juce::Rectangle<int> square (originX + column * slot, originY + row * slot, slot - 6, slot - 6);
+            const auto square = squares[index]->getBounds().reduced (3);
 
             g.setColour (palette[index]);
             g.fillRect (square);

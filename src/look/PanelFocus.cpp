@@ -15,3 +15,10 @@ bool PanelFocus::enterOnTab (juce::Component& panel, const juce::KeyPress& key)
 
     return true;
 }
+
+void PanelFocus::setReadingOrder (const juce::Array<juce::Component*>& controls)
+{
+    int order = 0;
+    for (auto* control : controls)
+        control->setExplicitFocusOrder (++order);
+}

@@ -12,4 +12,7 @@ public:
     /** Tab on the panel itself goes to its first control, Shift+Tab to its last; true when the
         key was one of these and the panel had the focus. */
     static bool enterOnTab (juce::Component& panel, const juce::KeyPress& key);
+
+    /** Gives the controls their order for Tab and for a screen reader, as listed. */
+    static void setReadingOrder (const juce::Array<juce::Component*>& controls);
 };

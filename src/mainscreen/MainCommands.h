@@ -44,14 +44,15 @@ public:
 
     static const int timerPeriods[8];
 
+    /** The first key of a command as the menu shows it ("ctrl + C"); empty for none. */
+    juce::String keyText (juce::CommandID) const;
+
     ApplicationCommandTarget* getNextCommandTarget() override;
     void getAllCommands (juce::Array<juce::CommandID>&) override;
     void getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) override;
     bool perform (const InvocationInfo&) override;
 
 private:
-    juce::String keyText (juce::CommandID) const;
-
     MainComponent& screen;
     juce::ApplicationCommandManager& manager;
     std::unique_ptr<juce::LookAndFeel_V2> menuLook;

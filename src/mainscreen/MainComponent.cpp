@@ -2,6 +2,7 @@
 
 #include "editor/EditionComponent.h"
 #include "look/AboutComponent.h"
+#include "look/PanelFocus.h"
 #include "options/OptionsComponent.h"
 
 namespace
@@ -11,6 +12,14 @@ enum TimerIds
     fadeTimer = 0,
     automaticAdviceTimer = 1
 };
+
+juce::File settingsFileBeside (const juce::File& folderStandingForTheExecutables)
+{
+    const auto folder = folderStandingForTheExecutables != juce::File()
+                          ? folderStandingForTheExecutables
+                          : juce::File::getSpecialLocation (juce::File::currentApplicationFile).getParentDirectory();
+    return folder.getChildFile ("Kindlebrook.ini");
+}
 
 void styleLabel (juce::Label& label, juce::Colour colour, juce::Justification justification, juce::Font font)
 {
@@ -29,7 +38,7 @@ MainComponent::MainComponent()
 MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     : baseFolder (folderStandingForTheExecutables),
       helpPages (folderStandingForTheExecutables),
-      settings (getSettingsFile()),
+      settings (settingsFileBeside (folderStandingForTheExecutables)),
       panels (*this, *this, tagCatalogue, setLibrary, helpPages, commandManager),
       commands (*this, commandManager)
 {
@@ -79,10 +88,7 @@ MainComponent::MainComponent (const juce::File& folderStandingForTheExecutables)
     // Reading order for a screen reader; Tab visits those that take the focus in the same order.
     // The advice text is where the focus rests, so that Space and Return there draw a new advice.
     adviceLabel.setWantsKeyboardFocus (true);
-    int order = 0;
-    for (juce::Component* child : { (juce::Component*) &setNameLabel, (juce::Component*) &adviceLabel, (juce::Component*) &authorLabel,
-                                    (juce::Component*) &menuButton, (juce::Component*) &favoriteButton, (juce::Component*) &newAdviceButton })
-        child->setExplicitFocusOrder (++order);
+    PanelFocus::setReadingOrder (screenControls());
 
     if (baseFolder != juce::File())
         setLibrary.setBaseFolder (baseFolder);
@@ -428,14 +434,6 @@ void MainComponent::setButtonsColour (juce::Colour colour)
 }
 
 //==============================================================================
-juce::File MainComponent::getSettingsFile() const
-{
-    if (baseFolder != juce::File())
-        return baseFolder.getChildFile ("Kindlebrook.ini");
-
-    return juce::File::getSpecialLocation (juce::File::currentApplicationFile).getSiblingFile ("Kindlebrook.ini");
-}
-
 void MainComponent::loadSettings()
 {
     settings.load();
@@ -459,8 +457,8 @@ void MainComponent::updateAccessibleNames()
 
     const auto keyHelp = [this] (const char* french, const char* english, juce::CommandID command)
     {
-        const auto keys = commandManager.getKeyMappings()->getKeyPressesAssignedToCommand (command);
-        return choose (french, english) + (keys.isEmpty() ? juce::String() : " (" + keys[0].getTextDescription() + ")");
+        const auto key = commands.keyText (command);
+        return choose (french, english) + (key.isEmpty() ? juce::String() : " (" + key + ")");
     };
 
     menuButton.setTitle (choose ("Menu", "Menu"));
@@ -471,11 +469,15 @@ void MainComponent::updateAccessibleNames()
     newAdviceButton.setHelpText (keyHelp ("Tire un autre conseil", "Draws another advice", MainCommands::newAdvice));
 }
 
+juce::Array<juce::Component*> MainComponent::screenControls()
+{
+    return { &setNameLabel, &adviceLabel, &authorLabel, &menuButton, &favoriteButton, &newAdviceButton };
+}
+
 void MainComponent::setScreenAccessible (bool accessible)
 {
-    for (auto* child : { (juce::Component*) &setNameLabel, (juce::Component*) &adviceLabel, (juce::Component*) &authorLabel,
-                         (juce::Component*) &menuButton, (juce::Component*) &favoriteButton, (juce::Component*) &newAdviceButton })
-        child->setAccessible (accessible);
+    for (auto* control : screenControls())
+        control->setAccessible (accessible);
 }
 
 bool MainComponent::saveSettings()

@@ -74,7 +74,7 @@ public:
     // Settings
     /** False when the file could not be written (the old one is then kept). */
     bool saveSettings();
-    juce::File getSettingsFile() const;
+    const juce::File& getSettingsFile() const noexcept { return settings.getFile(); }
 
     // Commands, from the menu or the keys
     juce::PopupMenu buildMenu() const { return commands.buildMenu(); }
@@ -144,6 +144,8 @@ private:
     void globalFocusChanged (juce::Component* focusedComponent) override;
     /** Names the controls for a screen reader in the interface language. */
     void updateAccessibleNames();
+    /** The screen's texts and buttons in reading order. */
+    juce::Array<juce::Component*> screenControls();
     /** While a panel covers the screen, a screen reader finds only the panel. */
     void setScreenAccessible (bool accessible);
     void loadSettings();

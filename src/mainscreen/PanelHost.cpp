@@ -98,10 +98,17 @@ void PanelHost::showAbout (int language)
     panel.grabKeyboardFocus();
 }
 
+juce::Array<juce::Component*> PanelHost::builtPanels() const
+{
+    juce::Array<juce::Component*> panels { aboutPanel.get(), optionsPanel.get(), editionPanel.get() };
+    panels.removeAllInstancesOf (nullptr);
+    return panels;
+}
+
 juce::Component* PanelHost::shownPanel() const
 {
-    for (auto* panel : { (juce::Component*) aboutPanel.get(), (juce::Component*) optionsPanel.get(), (juce::Component*) editionPanel.get() })
-        if (panel != nullptr && panel->isVisible())
+    for (auto* panel : builtPanels())
+        if (panel->isVisible())
             return panel;
 
     return nullptr;
@@ -184,7 +191,6 @@ void PanelHost::setBounds (juce::Rectangle<int> newArea)
 {
     area = newArea;
 
-    for (auto* panel : { (juce::Component*) aboutPanel.get(), (juce::Component*) optionsPanel.get(), (juce::Component*) editionPanel.get() })
-        if (panel != nullptr)
-            panel->setBounds (area);
+    for (auto* panel : builtPanels())
+        panel->setBounds (area);
 }

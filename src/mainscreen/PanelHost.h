@@ -63,6 +63,8 @@ public:
 private:
     template <typename Panel>
     Panel& build (std::unique_ptr<Panel>& panel, std::function<Panel*()> make);
+    /** The panels built so far. */
+    juce::Array<juce::Component*> builtPanels() const;
     void show (juce::Component& panel);
     void hide (juce::Component* panel);
 
@@ -70,7 +72,7 @@ private:
     juce::ActionListener& listener;
     TagCatalogue& catalogue;
     SetLibrary& library;
-    HelpPages helpPages;
+    const HelpPages& helpPages;
     juce::ApplicationCommandManager& commandManager;
     juce::Rectangle<int> area;
 

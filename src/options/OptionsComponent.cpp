@@ -2,6 +2,7 @@
 
 #include "NamedComboBox.h"
 #include "look/CustomLookAndFeel.h"
+#include "look/PanelFocus.h"
 
 namespace
 {
@@ -76,12 +77,8 @@ OptionsComponent::OptionsComponent (TagCatalogue* tagCatalogue, SetLibrary* libr
     // Tab goes round the panel's own fields in reading order, never to the screen beneath; a
     // screen reader reads every child in that order, each caption before its box.
     setFocusContainerType (FocusContainerType::keyboardFocusContainer);
-    int order = 0;
-    for (juce::Component* child : { (juce::Component*) titleLabel, (juce::Component*) interfaceLabel, (juce::Component*) interfaceBox,
-                                    (juce::Component*) setLanguageLabel, (juce::Component*) setLanguageBox, (juce::Component*) setsLabel,
-                                    (juce::Component*) setsBox, (juce::Component*) tagsLabel, (juce::Component*) tagsBox,
-                                    (juce::Component*) infoLabel, (juce::Component*) okButton, (juce::Component*) cancelButton })
-        child->setExplicitFocusOrder (++order);
+    PanelFocus::setReadingOrder ({ titleLabel, interfaceLabel, interfaceBox, setLanguageLabel, setLanguageBox, setsLabel,
+                                   setsBox, tagsLabel, tagsBox, infoLabel, okButton, cancelButton });
 
     language = 1;
     setLanguage (1);
