@@ -63,8 +63,14 @@ std::unique_ptr<juce::AccessibilityHandler> SpecialColourSelector::createAccessi
 
 void SpecialColourSelector::choose (int index)
 {
+    // The keyboard's place follows the choice, or its mark would stay on the colour left.
+    const auto focused = hasKeyboardFocus (true);
     selectedIndex = index;
     updateFocusStop();
+
+    if (focused)
+        squares[index]->grabKeyboardFocus();
+
     sendChangeMessage();
     repaint();
 }
@@ -87,7 +93,6 @@ bool SpecialColourSelector::moveByKey (const juce::KeyPress& key)
         return step != 0;
 
     squares[target]->press();
-    squares[target]->grabKeyboardFocus();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "SpecialTagManager.h"
 
+#include <algorithm>
+
 #include "advice/TagCatalogue.h"
 
 namespace
@@ -91,6 +93,8 @@ std::unique_ptr<juce::AccessibilityHandler> SpecialTagManager::createAccessibili
 
 void SpecialTagManager::selectCategory (int category)
 {
+    // The keyboard's place follows the tab chosen, or its mark would stay on the tab left.
+    const auto tabFocused = std::any_of (tabs.begin(), tabs.end(), [] (auto* tab) { return tab->hasKeyboardFocus (false); });
     currentCategory = category;
     focusStopTag = 0;
 
@@ -98,6 +102,10 @@ void SpecialTagManager::selectCategory (int category)
         groups[k]->setVisible (k == currentCategory);
 
     updateFocusStops();
+
+    if (tabFocused)
+        tabs[currentCategory]->grabKeyboardFocus();
+
     repaint();
 }
 
@@ -124,10 +132,7 @@ bool SpecialTagManager::moveByKey (const juce::KeyPress& key, bool amongTabs)
         const auto target = currentCategory + step;
 
         if (juce::isPositiveAndBelow (target, tabs.size()))
-        {
             tabs[target]->press();
-            tabs[target]->grabKeyboardFocus();
-        }
     }
     else if (juce::isPositiveAndBelow (focusStopTag + step, getNumTagsInCategory (currentCategory)))
     {

@@ -200,8 +200,11 @@ TEST (Accessibility, TheWheelTagsAndColoursWorkThroughTheirHandlers)
     auto* blue = find (*editor.getAccessibilityHandler(), "royal blue");
     ASSERT_NE (blue, nullptr);
     EXPECT_FALSE (blue->getCurrentState().isChecked());
+    auto& colours = dynamic_cast<SpecialColourSelector&> (*editor.findChildWithID ("colourSelector"));
+    colours.getSquare (colours.getSelectedIndex()).grabKeyboardFocus();
     blue->getActions().invoke (juce::AccessibilityActionType::press);
     kbtest::pumpMessages();
     EXPECT_TRUE (blue->getCurrentState().isChecked() && blue->getRole() == Role::radioButton);
+    EXPECT_TRUE (blue->getComponent().hasKeyboardFocus (false)) << "the keyboard's place follows the choice";
     EXPECT_EQ (editor.getCurrentSet()->getColour(), juce::Colours::red.withHue (20 * 0.03125f));
 }
