@@ -117,6 +117,15 @@ wait_for_popup()
 # not hold the output of a command substitution it runs in, or that would wait for it.
 clear_clipboard() { printf '' | xclip -selection clipboard -i >/dev/null 2>&1; }
 
+# Ctrl+C as the user presses it; prints what reached the clipboard (nothing behind a panel).
+copy_by_key()
+{
+    clear_clipboard
+    xdotool key ctrl+c
+    sleep 0.5
+    timeout 2 xclip -selection clipboard -o 2>/dev/null
+}
+
 # Prints the advice shown, read the way a user can: "Copy the current advice" and the clipboard.
 read_advice()
 {

@@ -3,15 +3,6 @@
 # and how Escape leaves them, the options by Tab, the favourite, Tab over the screen's buttons.
 source "$(dirname "$0")/e2e.sh" "$@"
 
-# Ctrl+C as the user presses it; prints what reached the clipboard (nothing behind a panel).
-copy_by_key()
-{
-    clear_clipboard
-    xdotool key ctrl+c
-    sleep 0.3
-    timeout 2 xclip -selection clipboard -o 2>/dev/null
-}
-
 settings_value() { file_text "$KB_SETTINGS" | sed -n "s/^$1=\(.*\);$/\1/p"; }
 
 start_program

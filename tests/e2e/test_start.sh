@@ -47,10 +47,7 @@ check "the program closes when asked" kb_close_app
 rm -f "$KB_SETTINGS"
 LANG=fr_FR.UTF-8 start_program
 for draw in 1 2 3 4 5; do
-    clear_clipboard
-    xdotool key ctrl+c
-    sleep 0.3
-    advice=$(timeout 2 xclip -selection clipboard -o 2>/dev/null)
+    advice=$(copy_by_key)
     set_file=$(set_file_of "$advice")
     check "French advice $draw ($advice)" grep -q "^Language=0;" <(file_text "$set_file")
     xdotool key space

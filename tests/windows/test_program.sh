@@ -20,10 +20,7 @@ sleep 0.3
 second=$(read_advice) || second=$(read_advice)
 check "\"+\" draws another advice (\"$second\")" test -n "$second" -a "$second" != "$first"
 
-clear_clipboard
-xdotool key ctrl+c
-sleep 0.5
-check "Ctrl+C copies the advice shown" test "$(timeout 2 xclip -selection clipboard -o)" = "$second"
+check "Ctrl+C copies the advice shown" test "$(copy_by_key)" = "$second"
 
 set_file=$(set_file_of "$second")
 marked() { file_text "$set_file" | grep -A1 -xF "Item=$second;" | grep -qx "Favorite=true;"; }
